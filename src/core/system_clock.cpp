@@ -1,0 +1,6 @@
+#include "system_clock.h"
+
+QDateTime SystemClock::now() const
+{
+    return QDateTime::currentDateTime();
+}

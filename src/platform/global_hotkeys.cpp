@@ -1,0 +1,1 @@
+#include "platform/global_hotkeys.h"

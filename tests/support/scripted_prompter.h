@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/prompter.h"
+
+#include <QString>
+
+#include <deque>
+#include <variant>
+#include <vector>
+
+// Answers every dialog from a script and records what was asked. A message box with only OK needs
+// no script; a question, file dialog or password window that the script does not answer fails the
+// test, so an unexpected dialog never goes unnoticed.
+class ScriptedPrompter : public Prompter {
+public:
+    enum class Kind { Message, OpenFile, SaveFile, Password, Colour };
+
+    struct Record {
+        Kind kind;
+        QString caption;
+        QString text;
+        PromptButtons buttons = PromptButtons::Ok;
+        FileDialogRequest file;
+        PasswordRequest password{};
+    };
+
+    struct Cancelled {};
+    using Answer = std::variant<PromptAnswer, QString, quint32, Cancelled>;
+
+    void script(Answer answer) { answers_.push_back(std::move(answer)); }
+    const std::vector<Record> &records() const { return records_; }
+    const Record &last() const { return records_.back(); }
+    // Texts of every message and question, in order.
+    QStringList texts() const;
+    void clear() { records_.clear(); }
+    bool scriptDone() const { return answers_.empty(); }
+
+    PromptAnswer ask(const QString &caption, const QString &text, PromptButtons buttons) override;
+    std::optional<QString> chooseOpenFile(const FileDialogRequest &request) override;
+    std::optional<QString> chooseSaveFile(const FileDialogRequest &request) override;
+    std::optional<QString> askPassword(const PasswordRequest &request) override;
+    std::optional<quint32> chooseColour(quint32 initial) override;
+
+private:
+    std::optional<Answer> next(const char *what);
+
+    std::deque<Answer> answers_;
+    std::vector<Record> records_;
+};
