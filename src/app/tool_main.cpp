@@ -1,5 +1,6 @@
 // penmoor-tool: the program's formats for batch work in a terminal.
 #include "app/tool_command.h"
+#include "documents/cipher_tool_command.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +13,8 @@ namespace {
 const ToolCommand kCommands[] = {
     {"--version", "--version              print the version", nullptr},
     {"--help", "--help                 print this help", nullptr},
+    kEncryptToolCommand,
+    kDecryptToolCommand,
 };
 
 void printHelp(QTextStream &out)

@@ -1,0 +1,173 @@
+#include "documents/document_codec.h"
+
+#include "core/gbk_codec.h"
+#include "documents/text_cipher.h"
+
+#include <QStringDecoder>
+
+#include <cstring>
+
+namespace {
+
+constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+constexpr qsizetype kUtf8BomSize = 3;
+
+QByteArrayView untilZero(QByteArrayView bytes)
+{
+    const void *zero = std::memchr(bytes.data(), 0, size_t(bytes.size()));
+    return zero ? bytes.first(static_cast<const char *>(zero) - bytes.data()) : bytes;
+}
+
+bool hasNonAsciiByte(QByteArrayView bytes)
+{
+    const char *p = bytes.data();
+    const char *end = p + bytes.size();
+    // Eight bytes at a time: the common all-ASCII file should cost next to nothing.
+    for (; end - p >= 8; p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        if (word & 0x8080808080808080ULL)
+            return true;
+    }
+    for (; p < end; ++p) {
+        if (static_cast<unsigned char>(*p) >= 0x80)
+            return true;
+    }
+    return false;
+}
+
+bool holdsLfOnlyLineBreaks(QByteArrayView bytes)
+{
+    return bytes.contains('\n') && !bytes.contains(QByteArrayView("\r\n"));
+}
+
+// CR LF becomes LF; a lone CR or LF stays. CR and LF never occur inside a multi-byte character of
+// GB18030 or UTF-8, so this is safe on the encoded bytes.
+QByteArray dropCrBeforeLf(QByteArrayView in)
+{
+    QByteArray out;
+    out.reserve(in.size());
+    const char *p = in.data();
+    const char *end = p + in.size();
+    while (p < end) {
+        const char *lf = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+        if (!lf) {
+            out.append(p, end - p);
+            break;
+        }
+        const char *stop = lf > p && lf[-1] == '\r' ? lf - 1 : lf;
+        out.append(p, stop - p);
+        out.append('\n');
+        p = lf + 1;
+    }
+    return out;
+}
+
+QByteArray addCrBeforeLf(const QByteArray &in)
+{
+    const qsizetype breaks = in.count('\n');
+    if (breaks == 0)
+        return in;
+    QByteArray out;
+    out.reserve(in.size() + breaks);
+    const char *p = in.constData();
+    const char *end = p + in.size();
+    while (p < end) {
+        const char *lf = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+        if (!lf) {
+            out.append(p, end - p);
+            break;
+        }
+        out.append(p, lf - p);
+        out.append("\r\n", 2);
+        p = lf + 1;
+    }
+    return out;
+}
+
+// A byte-order mark inside the text (after the one the UTF-8 format accounts for) is text too:
+// keeping it is what makes the round trip exact.
+QString decodeBytes(QByteArrayView bytes, DocumentFormat::Encoding encoding)
+{
+    if (encoding == DocumentFormat::Encoding::Utf8) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(bytes);
+    }
+    QStringDecoder decoder("GB18030", QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+DecodedDocument decodeText(QByteArrayView fileText, DocumentFormat format, bool truncated)
+{
+    DecodedDocument result;
+    result.format = format;
+    result.truncatedAtZeroByte = truncated;
+    if (format.byteOrderMark)
+        fileText = fileText.sliced(kUtf8BomSize);
+    if (format.lineBreak == DocumentFormat::LineBreak::CrLf)
+        result.text = decodeBytes(dropCrBeforeLf(fileText), format.encoding);
+    else
+        result.text = decodeBytes(fileText, format.encoding);
+    return result;
+}
+
+}  // namespace
+
+DecodedDocument DocumentCodec::decodePlain(const QByteArray &fileBytes)
+{
+    const QByteArrayView text = untilZero(fileBytes);
+    DocumentFormat format;
+    if (text.startsWith(QByteArrayView(kUtf8Bom, kUtf8BomSize))) {
+        format.encoding = DocumentFormat::Encoding::Utf8;
+        format.byteOrderMark = true;
+    } else if (hasNonAsciiByte(text) && text.isValidUtf8()) {
+        format.encoding = DocumentFormat::Encoding::Utf8;
+    }
+    if (holdsLfOnlyLineBreaks(text))
+        format.lineBreak = DocumentFormat::LineBreak::Lf;
+    return decodeText(text, format, text.size() < fileBytes.size());
+}
+
+DecodedDocument DocumentCodec::decodeEncrypted(const QByteArray &fileBytes, const QByteArray &documentKey)
+{
+    const QByteArray plain = decryptText(fileBytes, documentKey);
+    const QByteArrayView text = untilZero(plain);
+    return decodeText(text, DocumentFormat::encryptedDocument(), text.size() < plain.size());
+}
+
+DecodedDocument DocumentCodec::decode(const QByteArray &fileBytes, const DocumentFormat &format,
+                                      const QByteArray &documentKey)
+{
+    return format.encrypted ? decodeEncrypted(fileBytes, documentKey) : decodePlain(fileBytes);
+}
+
+QByteArray DocumentCodec::textBytesOf(const QByteArray &fileBytes, const DocumentFormat &format,
+                                      const QByteArray &documentKey)
+{
+    if (format.encrypted)
+        return GbkCodec::untilZero(decryptText(fileBytes, documentKey));
+    return GbkCodec::untilZero(fileBytes);
+}
+
+QByteArray DocumentCodec::encodeText(QStringView text, const DocumentFormat &format)
+{
+    if (format.encrypted && format != DocumentFormat::encryptedDocument())
+        return encodeText(text, DocumentFormat::encryptedDocument());
+    QByteArray bytes;
+    if (format.encoding == DocumentFormat::Encoding::Utf8) {
+        bytes = text.toUtf8();
+        if (format.byteOrderMark)
+            bytes.prepend(kUtf8Bom, kUtf8BomSize);
+    } else {
+        bytes = GbkCodec::encode(text);
+    }
+    if (format.lineBreak == DocumentFormat::LineBreak::CrLf)
+        bytes = addCrBeforeLf(bytes);
+    return bytes;
+}
+
+QByteArray DocumentCodec::encode(QStringView text, const DocumentFormat &format, const QByteArray &documentKey)
+{
+    const QByteArray plain = encodeText(text, format);
+    return format.encrypted ? encryptText(plain, documentKey) : plain;
+}
