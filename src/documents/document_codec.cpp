@@ -41,26 +41,26 @@ bool holdsLfOnlyLineBreaks(QByteArrayView bytes)
     return bytes.contains('\n') && !bytes.contains(QByteArrayView("\r\n"));
 }
 
-// CR LF becomes LF; a lone CR or LF stays. CR and LF never occur inside a multi-byte character of
-// GB18030 or UTF-8, so this is safe on the encoded bytes.
-QByteArray dropCrBeforeLf(QByteArrayView in)
+// CR LF becomes LF, in place; a lone CR or LF stays. Returns the new length. CR and LF never occur
+// inside a multi-byte character of GB18030 or UTF-8, so this is safe on the encoded bytes.
+qsizetype dropCrBeforeLf(char *data, qsizetype size)
 {
-    QByteArray out;
-    out.reserve(in.size());
-    const char *p = in.data();
-    const char *end = p + in.size();
+    char *write = data;
+    const char *p = data;
+    const char *end = data + size;
     while (p < end) {
         const char *lf = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
-        if (!lf) {
-            out.append(p, end - p);
+        const char *stop = lf ? lf : end;
+        const char *keep = lf && lf > p && lf[-1] == '\r' ? lf - 1 : stop;
+        if (write != p)
+            std::memmove(write, p, size_t(keep - p));
+        write += keep - p;
+        if (!lf)
             break;
-        }
-        const char *stop = lf > p && lf[-1] == '\r' ? lf - 1 : lf;
-        out.append(p, stop - p);
-        out.append('\n');
+        *write++ = '\n';
         p = lf + 1;
     }
-    return out;
+    return write - data;
 }
 
 QByteArray addCrBeforeLf(const QByteArray &in)
@@ -97,25 +97,27 @@ QString decodeBytes(QByteArrayView bytes, DocumentFormat::Encoding encoding)
     return decoder.decode(bytes);
 }
 
-DecodedDocument decodeText(QByteArrayView fileText, DocumentFormat format, bool truncated)
+// fileText is what the file holds before its first zero byte; it is reworked in place.
+DecodedDocument decodeText(QByteArray fileText, DocumentFormat format, bool truncated)
 {
     DecodedDocument result;
     result.format = format;
     result.truncatedAtZeroByte = truncated;
-    if (format.byteOrderMark)
-        fileText = fileText.sliced(kUtf8BomSize);
+    const qsizetype begin = format.byteOrderMark ? kUtf8BomSize : 0;
+    qsizetype size = fileText.size() - begin;
     if (format.lineBreak == DocumentFormat::LineBreak::CrLf)
-        result.text = decodeBytes(dropCrBeforeLf(fileText), format.encoding);
-    else
-        result.text = decodeBytes(fileText, format.encoding);
+        size = dropCrBeforeLf(fileText.data() + begin, size);
+    result.text = decodeBytes(QByteArrayView(fileText).sliced(begin, size), format.encoding);
     return result;
 }
 
 }  // namespace
 
-DecodedDocument DocumentCodec::decodePlain(const QByteArray &fileBytes)
+DecodedDocument DocumentCodec::decodePlain(QByteArray fileBytes)
 {
-    const QByteArrayView text = untilZero(fileBytes);
+    const qsizetype fileSize = fileBytes.size();
+    fileBytes.truncate(untilZero(fileBytes).size());
+    const QByteArrayView text(fileBytes);
     DocumentFormat format;
     if (text.startsWith(QByteArrayView(kUtf8Bom, kUtf8BomSize))) {
         format.encoding = DocumentFormat::Encoding::Utf8;
@@ -125,20 +127,22 @@ DecodedDocument DocumentCodec::decodePlain(const QByteArray &fileBytes)
     }
     if (holdsLfOnlyLineBreaks(text))
         format.lineBreak = DocumentFormat::LineBreak::Lf;
-    return decodeText(text, format, text.size() < fileBytes.size());
+    return decodeText(std::move(fileBytes), format, text.size() < fileSize);
 }
 
 DecodedDocument DocumentCodec::decodeEncrypted(const QByteArray &fileBytes, const QByteArray &documentKey)
 {
-    const QByteArray plain = decryptText(fileBytes, documentKey);
-    const QByteArrayView text = untilZero(plain);
-    return decodeText(text, DocumentFormat::encryptedDocument(), text.size() < plain.size());
+    QByteArray plain = decryptText(fileBytes, documentKey);
+    const qsizetype plainSize = plain.size();
+    plain.truncate(untilZero(plain).size());
+    const bool truncated = plain.size() < plainSize;
+    return decodeText(std::move(plain), DocumentFormat::encryptedDocument(), truncated);
 }
 
-DecodedDocument DocumentCodec::decode(const QByteArray &fileBytes, const DocumentFormat &format,
+DecodedDocument DocumentCodec::decode(QByteArray fileBytes, const DocumentFormat &format,
                                       const QByteArray &documentKey)
 {
-    return format.encrypted ? decodeEncrypted(fileBytes, documentKey) : decodePlain(fileBytes);
+    return format.encrypted ? decodeEncrypted(fileBytes, documentKey) : decodePlain(std::move(fileBytes));
 }
 
 QByteArray DocumentCodec::textBytesOf(const QByteArray &fileBytes, const DocumentFormat &format,

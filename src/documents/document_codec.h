@@ -24,14 +24,14 @@ public:
     // A plain file: UTF-8 when it starts with a UTF-8 byte-order mark, or when it is valid UTF-8
     // and holds a non-ASCII byte; code page 936 otherwise. LF line breaks when it holds LF but no
     // CR LF; CR LF otherwise. The text is the bytes up to the first zero byte.
-    static DecodedDocument decodePlain(const QByteArray &fileBytes);
+    static DecodedDocument decodePlain(QByteArray fileBytes);
 
     // An encrypted file: all its bytes deciphered under documentKey, then up to the first zero
     // byte, read as code page 936 with CR LF line breaks.
     static DecodedDocument decodeEncrypted(const QByteArray &fileBytes, const QByteArray &documentKey);
 
     // Either of the above, as format.encrypted says.
-    static DecodedDocument decode(const QByteArray &fileBytes, const DocumentFormat &format,
+    static DecodedDocument decode(QByteArray fileBytes, const DocumentFormat &format,
                                   const QByteArray &documentKey);
 
     // The bytes of the text as the file holds them (deciphered when encrypted, up to the first

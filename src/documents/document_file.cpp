@@ -11,10 +11,10 @@ QString DocumentWriteResult::message() const
 
 DocumentReadResult readPlainDocumentFile(const QString &path)
 {
-    const std::optional<QByteArray> bytes = readWholeFile(path);
+    std::optional<QByteArray> bytes = readWholeFile(path);
     if (!bytes)
         return {false, {}};
-    return {true, DocumentCodec::decodePlain(*bytes)};
+    return {true, DocumentCodec::decodePlain(std::move(*bytes))};
 }
 
 DocumentReadResult readEncryptedDocumentFile(const QString &path, const QByteArray &documentKey)
@@ -35,10 +35,10 @@ DocumentWriteResult writeDocumentFile(const QString &path, QStringView text, con
 bool documentFileMatches(const QString &path, QStringView text, const DocumentFormat &format,
                          const QByteArray &documentKey)
 {
-    const std::optional<QByteArray> bytes = readWholeFile(path);
+    std::optional<QByteArray> bytes = readWholeFile(path);
     if (!bytes)
         return false;
     if (DocumentCodec::textBytesOf(*bytes, format, documentKey) == DocumentCodec::encodeText(text, format))
         return true;
-    return DocumentCodec::decode(*bytes, format, documentKey).text == text;
+    return DocumentCodec::decode(std::move(*bytes), format, documentKey).text == text;
 }
