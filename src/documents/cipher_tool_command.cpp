@@ -46,7 +46,8 @@ int runCipher(const ToolCommand &command, Transform transform, const QStringList
 {
     const std::optional<CipherArguments> parsed = parseArguments(args);
     if (!parsed) {
-        err << "usage: penmoor-tool " << command.usage << '\n';
+        // The usage line without its description.
+        err << "usage: penmoor-tool " << QString::fromLatin1(command.usage).section(QLatin1String("   "), 0, 0) << '\n';
         return 2;
     }
     if (!GbkCodec::fitsGbk(parsed->password)) {

@@ -43,6 +43,7 @@ TEST(DocumentFile, OpeningAndSavingUnchangedGivesBackTheSameBytes)
         {"UTF-8 without BOM", QByteArray::fromHex("e4b8ade696870d0ae4bda0e5a5bd"), QStringLiteral("中文\n你好")},
         {"UTF-8 with BOM", QByteArray::fromHex("efbbbfe4b8ade696870ae4bda0e5a5bd0a"), QStringLiteral("中文\n你好\n")},
         {"UTF-8 with a second BOM inside", QByteArray::fromHex("efbbbfefbbbf61"), QStringLiteral("\uFEFFa")},
+        {"GB18030 byte-order mark kept as text", QByteArray::fromHex("8431953341"), QStringLiteral("\uFEFFA")},
         {"emoji as a GB18030 four-byte code", QByteArray::fromHex("d0a69439fc360d0a"), QStringLiteral("笑😀\n")},
         {"lone CR kept", QByteArray("a\rb\r\r\nc"), QStringLiteral("a\rb\r\nc")},
         {"empty file", QByteArray(), QString()},
