@@ -1,6 +1,7 @@
 // penmoor-tool: the program's formats for batch work in a terminal.
 #include "app/tool_command.h"
 #include "documents/cipher_tool_command.h"
+#include "points/points_tool_command.h"
 #include "statistics/stats_tool_command.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ const ToolCommand kCommands[] = {
     {"--help", "--help                 print this help", nullptr},
     kEncryptToolCommand,
     kDecryptToolCommand,
+    kPointsToolCommand,
     kStatsToolCommand,
 };
 
