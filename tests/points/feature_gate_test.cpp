@@ -1,5 +1,7 @@
 #include "points/feature_gate.h"
 
+#include "qstring_printer.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>

@@ -10,6 +10,8 @@
 #include <QMap>
 #include <QProcess>
 
+#include "qstring_printer.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;

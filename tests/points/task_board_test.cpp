@@ -10,6 +10,8 @@
 
 #include <QFile>
 
+#include "qstring_printer.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -355,4 +357,21 @@ TEST(TaskBoardTitles, TheLastReachedRowGivesTheTitleAndItsColour)
         EXPECT_EQ(title->colour, c.colour) << c.total;
     }
     EXPECT_EQ(TaskBoard::titleFor(-1), std::nullopt);
+}
+
+TEST_F(TaskBoardTest, AFailedStoreIsReportedAndTheMarksStillKeepTheTaskPaidOnce)
+{
+    markDone(1);
+    const QString workingIni = test_.context().paths.workingFile(Settings::kFileName);
+    ASSERT_TRUE(PointsLedger(test_.context().paths).storePointsTotal(40));
+    ASSERT_TRUE(QFile::setPermissions(workingIni, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+
+    qint32 total = 40;
+    const TaskBoardView view = board().refreshTaskBoard(total);
+    EXPECT_FALSE(view.allWritten);
+    EXPECT_EQ(total, 42);
+    EXPECT_EQ(storedTotal(), 40);
+    // The award mark is written all the same, so the running total is not paid again this run.
+    board().refreshTaskBoard(total);
+    EXPECT_EQ(total, 42);
 }
