@@ -25,7 +25,7 @@ std::optional<ScriptedPrompter::Answer> ScriptedPrompter::next(const char *what)
 
 PromptAnswer ScriptedPrompter::ask(const QString &caption, const QString &text, PromptButtons buttons)
 {
-    records_.push_back({Kind::Message, caption, text, buttons, {}, {}});
+    records_.push_back({Kind::Message, caption, text, buttons, FileDialogRequest{}, PasswordRequest{}});
     if (buttons == PromptButtons::Ok)
         return PromptAnswer::Ok;
     const auto answer = next(qPrintable(QStringLiteral("question: ") + text));
@@ -37,7 +37,7 @@ PromptAnswer ScriptedPrompter::ask(const QString &caption, const QString &text, 
 
 std::optional<QString> ScriptedPrompter::chooseOpenFile(const FileDialogRequest &request)
 {
-    records_.push_back({Kind::OpenFile, {}, {}, PromptButtons::Ok, request, {}});
+    records_.push_back({Kind::OpenFile, {}, {}, PromptButtons::Ok, request, PasswordRequest{}});
     const auto answer = next("open dialog");
     if (answer && std::holds_alternative<QString>(*answer))
         return std::get<QString>(*answer);
@@ -46,7 +46,7 @@ std::optional<QString> ScriptedPrompter::chooseOpenFile(const FileDialogRequest 
 
 std::optional<QString> ScriptedPrompter::chooseSaveFile(const FileDialogRequest &request)
 {
-    records_.push_back({Kind::SaveFile, {}, {}, PromptButtons::Ok, request, {}});
+    records_.push_back({Kind::SaveFile, {}, {}, PromptButtons::Ok, request, PasswordRequest{}});
     const auto answer = next("save dialog");
     if (answer && std::holds_alternative<QString>(*answer))
         return std::get<QString>(*answer);
@@ -55,7 +55,7 @@ std::optional<QString> ScriptedPrompter::chooseSaveFile(const FileDialogRequest 
 
 std::optional<QString> ScriptedPrompter::askPassword(const PasswordRequest &request)
 {
-    records_.push_back({Kind::Password, {}, request.password, PromptButtons::Ok, {}, request});
+    records_.push_back({Kind::Password, {}, request.password, PromptButtons::Ok, FileDialogRequest{}, request});
     const auto answer = next("password window");
     if (answer && std::holds_alternative<QString>(*answer))
         return std::get<QString>(*answer);
@@ -64,7 +64,7 @@ std::optional<QString> ScriptedPrompter::askPassword(const PasswordRequest &requ
 
 std::optional<quint32> ScriptedPrompter::chooseColour(quint32 initial)
 {
-    records_.push_back({Kind::Colour, {}, QString::number(initial), PromptButtons::Ok, {}, {}});
+    records_.push_back({Kind::Colour, {}, QString::number(initial), PromptButtons::Ok, FileDialogRequest{}, PasswordRequest{}});
     const auto answer = next("colour dialog");
     if (answer && std::holds_alternative<quint32>(*answer))
         return std::get<quint32>(*answer);

@@ -21,7 +21,7 @@ public:
         QString text;
         PromptButtons buttons = PromptButtons::Ok;
         FileDialogRequest file;
-        PasswordRequest password{};
+        PasswordRequest password{QString(), 0, 0};
     };
 
     struct Cancelled {};

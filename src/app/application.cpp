@@ -1,0 +1,180 @@
+#include "app/application.h"
+
+#include "app/main_window.h"
+#include "app/main_window_layout.h"
+#include "app/start_menu.h"
+#include "core/app_context.h"
+#include "core/clock.h"
+#include "core/day_stamp.h"
+#include "documents/document_file.h"
+#include "documents/document_path.h"
+#include "documents/writing_mode.h"
+#include "platform/file_attributes.h"
+#include "platform/global_hotkeys.h"
+#include "settings/setting_keys.h"
+#include "settings/settings_controller.h"
+#include "settings/settings_page.h"
+#include "settings/theme.h"
+#include "statistics/word_count_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+constexpr int kStatusBarHeight = 21;
+}
+
+Application::Application(AppContext &context, GlobalHotkeys &hotkeys, std::optional<QString> commandLinePath)
+    : context_(context)
+    , hotkeys_(hotkeys)
+    , commandLinePath_(std::move(commandLinePath))
+    , settings_(context.paths)
+    , window_(std::make_unique<MainWindow>(context.prompter))
+    , wordCount_(std::make_unique<WordCountWindow>(window_.get()))
+    , theme_(std::make_unique<Theme>(*window_))
+    , settingsController_(std::make_unique<SettingsController>(settings_, *window_, *theme_, *wordCount_, context.prompter))
+    , writing_(std::make_unique<WritingMode>(context, state_, settings_, *window_, *theme_))
+{
+    window_->editor->setPlainText(WritingMode::welcomeText());
+    writing_->confirmSettings = [this] { settingsController_->confirmSettings(); };
+    settingsController_->layoutMainWindow = [this] { layoutMainWindow(); };
+
+    connect(window_.get(), &MainWindow::sizeChanged, this, &Application::layoutMainWindow);
+    connect(window_.get(), &MainWindow::positionChanged, this, [this] { wordCount_->dockBeside(window_->geometry()); });
+    connect(window_.get(), &MainWindow::closing, this, &Application::shutDown);
+    connect(window_.get(), &MainWindow::statusBarPressed, this, [this] { wordCount_->show(); });
+    connect(window_->startMenu->exit, &QAction::triggered, this, &Application::requestExit);
+    connect(window_->startMenu->wordCount, &QAction::triggered, this, [this](bool checked) {
+        window_->settingsPage->showStatistics->setChecked(checked);
+        settingsController_->confirmSettings();
+    });
+    connect(&hotkeys_, &GlobalHotkeys::activated, this, &Application::onHotkey);
+}
+
+Application::~Application() = default;
+
+QString Application::settingsFilePath() const
+{
+    return settings_.programFile().path();
+}
+
+void Application::startUp()
+{
+    state_.documentOpened = false;
+    window_->setAcceptDrops(true);
+    window_->startMenu->largeFont->setChecked(false);
+    wordCount_->dockBeside(window_->geometry());
+
+    if (settings_.programFile().exists()) {
+        const int height = settings_.readNumber(SettingSection::software, SettingKey::height);
+        const int width = settings_.readNumber(SettingSection::software, SettingKey::width);
+        window_->resize(window_->width(), height);
+        layoutMainWindow();
+        window_->resize(width, window_->height());
+        layoutMainWindow();
+    } else {
+        window_->resize(window_->width(), MainWindow::kDesignedHeight);
+        window_->resize(MainWindow::kDesignedWidth, window_->height());
+        layoutMainWindow();
+        settingsController_->confirmSettings();
+    }
+    setFileAttributes(settingsFilePath(), FileAttributes::HiddenSystem);
+
+    if (loadPointsTotal)
+        loadPointsTotal();
+    settingsController_->restoreFromSettings();
+    settingsController_->confirmSettings();
+    settings_.write(SettingSection::software, SettingKey::lastStart, dayStamp(context_.clock.now().date()));
+    if (!settings_.readFlag(SettingSection::software, SettingKey::agreementShown) && showAgreementIfNew)
+        showAgreementIfNew();
+    openCommandLineFile();
+    state_.settingsHotkeyId = hotkeys_.registerKey(Qt::Key_F8);
+    state_.clearHotkeyId = hotkeys_.registerKey(Qt::Key_F12);
+    window_->tipTimer->start();
+    window_->writingTimer->start();
+}
+
+void Application::layoutMainWindow()
+{
+    const QSize size = window_->size();
+    const QSize clamped = MainWindowLayout::clampedSize(size);
+    if (clamped != size) {
+        // A visible window lays itself out again from its resize event; a hidden one does not.
+        window_->resize(clamped);
+        if (window_->size() != clamped || !window_->isVisible())
+            window_->resize(clamped);
+    }
+    const int w = window_->width();
+    const int h = window_->height();
+    const bool statusHidden = settings_.readText(SettingSection::software, SettingKey::statusBar) == SettingValue::hidden;
+    window_->statusBar->setGeometry(0, h - kStatusBarHeight, w, kStatusBarHeight);
+    const MainWindowLayout l = MainWindowLayout::compute(QSize(w, h), statusHidden, window_->statusBar->y(),
+                                                         window_->wavPanel->size(), window_->settingsPage->size());
+    window_->editor->setGeometry(l.editor);
+    window_->titleBar->resize(l.titleLabelWidth, window_->titleBar->height());
+    window_->wavPanel->setGeometry(l.wavPanel);
+    window_->statusFields[2]->setFixedWidth(qMax(0, l.tipFieldWidth));
+    settings_.writeNumber(SettingSection::software, SettingKey::height, h);
+    settings_.writeNumber(SettingSection::software, SettingKey::width, w);
+    window_->settingsPage->setGeometry(l.settingsPage);
+    window_->topBand->resize(l.topBandWidth, window_->topBand->height());
+    window_->closeLabel->move(l.closeLeft, window_->closeLabel->y());
+    window_->minimiseLabel->move(l.minimiseLeft, window_->minimiseLabel->y());
+    window_->handle(QStringLiteral("上调节器"))->setGeometry(l.topHandle);
+    window_->handle(QStringLiteral("左侧调节器"))->setGeometry(l.leftHandle);
+    window_->handle(QStringLiteral("左下调节器"))->setGeometry(l.bottomLeftHandle);
+    window_->handle(QStringLiteral("下调节器"))->setGeometry(l.bottomHandle);
+    window_->handle(QStringLiteral("右下调节器"))->setGeometry(l.bottomRightHandle);
+    window_->handle(QStringLiteral("右上调节器"))->setGeometry(l.topRightHandle);
+    window_->handle(QStringLiteral("右调节器"))->setGeometry(l.rightHandle);
+    window_->titleField->setGeometry(l.titleField);
+    window_->startButton->move(l.startButtonLeft, window_->startButton->y());
+    window_->recordButton->move(l.recordButtonLeft, window_->recordButton->y());
+}
+
+void Application::requestExit()
+{
+    window_->close();
+}
+
+void Application::onHotkey(int id)
+{
+    if (id == 0)
+        return;
+    if (id == state_.settingsHotkeyId)
+        settingsController_->showSettingsPage();
+    else if (id == state_.clearHotkeyId)
+        writing_->clearEditing();
+}
+
+void Application::openCommandLineFile()
+{
+    if (!commandLinePath_ || commandLinePath_->isEmpty())
+        return;
+    const QString path = *commandLinePath_;
+    window_->titleField->setText(baseTitleOf(path));
+    state_.keepEditorText = false;
+    writing_->startOrStopWriting();
+    state_.documentOpened = true;
+    state_.openedFilePath = path;
+    const DocumentReadResult read = readPlainDocumentFile(path);
+    window_->editor->setPlainText(read.document.text);
+}
+
+void Application::shutDown()
+{
+    if (writing_->isDiary())
+        writing_->restoreAfterDiary();
+    if (!window_->startMenu->openFile->isEnabled() && state_.openedFilePath.isEmpty() && writing_->saveDocument)
+        writing_->saveDocument();
+    setFileAttributes(settingsFilePath(), FileAttributes::ReadOnlyHiddenSystem);
+    wordCount_->close();
+    Q_EMIT finished(0);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/session_state.h"
+#include "settings/settings.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+struct AppContext;
+class GlobalHotkeys;
+class MainWindow;
+class SettingsController;
+class Theme;
+class WordCountWindow;
+class WritingMode;
+
+// The whole program around one main window: builds the windows and controllers, wires them in
+// one place, and runs the start-up and shut-down sequences.
+class Application : public QObject {
+    Q_OBJECT
+public:
+    // commandLinePath: the file named on the command line, if any.
+    Application(AppContext &context, GlobalHotkeys &hotkeys, std::optional<QString> commandLinePath = std::nullopt);
+    ~Application() override;
+
+    MainWindow &window() { return *window_; }
+    WordCountWindow &wordCountWindow() { return *wordCount_; }
+    WritingMode &writingMode() { return *writing_; }
+    SettingsController &settingsController() { return *settingsController_; }
+    SessionState &state() { return state_; }
+    Settings &settings() { return settings_; }
+
+    void startUp();
+    void requestExit();
+    void onHotkey(int id);
+    void openCommandLineFile();
+    void layoutMainWindow();
+
+    // Pieces that later parts of the program plug in.
+    std::function<void()> loadPointsTotal;
+    std::function<void()> showAgreementIfNew;
+
+Q_SIGNALS:
+    // The shut-down has run: the process ends with this exit code.
+    void finished(int exitCode);
+
+private:
+    void shutDown();
+    QString settingsFilePath() const;
+
+    AppContext &context_;
+    GlobalHotkeys &hotkeys_;
+    std::optional<QString> commandLinePath_;
+    SessionState state_;
+    Settings settings_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<WordCountWindow> wordCount_;
+    std::unique_ptr<Theme> theme_;
+    std::unique_ptr<SettingsController> settingsController_;
+    std::unique_ptr<WritingMode> writing_;
+    bool laying_out_ = false;
+};
