@@ -18,7 +18,7 @@ std::optional<ScriptedPrompter::Answer> ScriptedPrompter::next(const char *what)
         ADD_FAILURE() << "unscripted " << what;
         return std::nullopt;
     }
-    Answer answer = std::move(answers_.front());
+    const Answer answer = answers_.front();
     answers_.pop_front();
     return answer;
 }
@@ -29,8 +29,8 @@ PromptAnswer ScriptedPrompter::ask(const QString &caption, const QString &text, 
     if (buttons == PromptButtons::Ok)
         return PromptAnswer::Ok;
     const auto answer = next(qPrintable(QStringLiteral("question: ") + text));
-    if (answer && std::holds_alternative<PromptAnswer>(*answer))
-        return std::get<PromptAnswer>(*answer);
+    if (answer && answer->kind == Answer::Kind::Button)
+        return answer->button;
     ADD_FAILURE() << "question needs a PromptAnswer: " << qPrintable(text);
     return PromptAnswer::Cancel;
 }
@@ -39,8 +39,8 @@ std::optional<QString> ScriptedPrompter::chooseOpenFile(const FileDialogRequest 
 {
     records_.push_back({Kind::OpenFile, {}, {}, PromptButtons::Ok, request, PasswordRequest{}});
     const auto answer = next("open dialog");
-    if (answer && std::holds_alternative<QString>(*answer))
-        return std::get<QString>(*answer);
+    if (answer && answer->kind == Answer::Kind::Text)
+        return answer->text;
     return std::nullopt;
 }
 
@@ -48,8 +48,8 @@ std::optional<QString> ScriptedPrompter::chooseSaveFile(const FileDialogRequest 
 {
     records_.push_back({Kind::SaveFile, {}, {}, PromptButtons::Ok, request, PasswordRequest{}});
     const auto answer = next("save dialog");
-    if (answer && std::holds_alternative<QString>(*answer))
-        return std::get<QString>(*answer);
+    if (answer && answer->kind == Answer::Kind::Text)
+        return answer->text;
     return std::nullopt;
 }
 
@@ -57,8 +57,8 @@ std::optional<QString> ScriptedPrompter::askPassword(const PasswordRequest &requ
 {
     records_.push_back({Kind::Password, {}, request.password, PromptButtons::Ok, FileDialogRequest{}, request});
     const auto answer = next("password window");
-    if (answer && std::holds_alternative<QString>(*answer))
-        return std::get<QString>(*answer);
+    if (answer && answer->kind == Answer::Kind::Text)
+        return answer->text;
     return std::nullopt;
 }
 
@@ -66,7 +66,7 @@ std::optional<quint32> ScriptedPrompter::chooseColour(quint32 initial)
 {
     records_.push_back({Kind::Colour, {}, QString::number(initial), PromptButtons::Ok, FileDialogRequest{}, PasswordRequest{}});
     const auto answer = next("colour dialog");
-    if (answer && std::holds_alternative<quint32>(*answer))
-        return std::get<quint32>(*answer);
+    if (answer && answer->kind == Answer::Kind::Colour)
+        return answer->colour;
     return std::nullopt;
 }

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <deque>
-#include <variant>
 #include <vector>
 
 // Answers every dialog from a script and records what was asked. A message box with only OK needs
@@ -24,10 +23,20 @@ public:
         PasswordRequest password{QString(), 0, 0};
     };
 
+    // One scripted answer: a button, a chosen path or password, a colour, or the dialog closed.
+    struct Answer {
+        enum class Kind { Button, Text, Colour, Cancelled } kind;
+        PromptAnswer button = PromptAnswer::Cancel;
+        QString text;
+        quint32 colour = 0;
+    };
     struct Cancelled {};
-    using Answer = std::variant<PromptAnswer, QString, quint32, Cancelled>;
 
-    void script(Answer answer) { answers_.push_back(std::move(answer)); }
+    void script(PromptAnswer button) { answers_.push_back({Answer::Kind::Button, button, {}, 0}); }
+    void script(const QString &text) { answers_.push_back({Answer::Kind::Text, PromptAnswer::Cancel, text, 0}); }
+    void script(const char16_t *text) { script(QString::fromUtf16(text)); }
+    void script(quint32 colour) { answers_.push_back({Answer::Kind::Colour, PromptAnswer::Cancel, {}, colour}); }
+    void script(Cancelled) { answers_.push_back({Answer::Kind::Cancelled, PromptAnswer::Cancel, {}, 0}); }
     const std::vector<Record> &records() const { return records_; }
     const Record &last() const { return records_.back(); }
     // Texts of every message and question, in order.
