@@ -123,6 +123,8 @@ void MainWindow::buildFrame()
 
     editor = named(new QPlainTextEdit(this), QStringLiteral("编辑框1"), QRect(10, 64, 990, 743));
     editor->setFrameShape(QFrame::NoFrame);
+    // A little air between the window's edge and the text.
+    editor->document()->setDocumentMargin(12);
     QFont editorFont = editor->font();
     editorFont.setPointSize(16);
     editor->setFont(editorFont);

@@ -165,17 +165,17 @@ QWidget *SettingsPage::buildSupportTab()
                               62 + (i / 4) * 38, 132);
         ++i;
     }
-    auto *mail = button(page, QStringLiteral("超级链接框1"), QStringLiteral("作者邮箱"), 292, 100, 132);
+    auto *mail = button(page, QStringLiteral("超级链接框1"), QStringLiteral("作者邮箱"), 432, 100, 132);
     mail->setFlat(true);
     linkButtons << mail;
-    agreementButton = button(page, QStringLiteral("许可协议按钮"), QStringLiteral("许可协议"), 432, 100, 132);
+    agreementButton = button(page, QStringLiteral("许可协议按钮"), QStringLiteral("许可协议"), 12, 138, 132);
 
-    label(page, QStringLiteral("更多设置"), 12, 150, 200);
-    label(page, QStringLiteral("按钮和标题样式："), 24, 180, 130);
+    label(page, QStringLiteral("更多设置"), 12, 186, 200);
+    label(page, QStringLiteral("按钮和标题样式："), 24, 216, 130);
     buttonStyle = combo(page, QStringLiteral("按钮类型"),
                         {QStringLiteral("经典暗色系"), QStringLiteral("清爽夏日系"), QStringLiteral("纯·午夜黑（10积分）"),
                          QStringLiteral("纯·空灵白（58积分）"), QStringLiteral("精简文字感（500积分）"),
                          QStringLiteral("国庆欢庆系（88积分）"), QStringLiteral("秋景所感（10积分）")},
-                        156, 179, 200);
+                        156, 215, 200);
     return page;
 }

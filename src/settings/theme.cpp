@@ -61,27 +61,48 @@ void Theme::applyBackgroundColour()
     const quint32 colour = window_.settingsPage->colour->colour();
     setWindowBackground(colour);
     setEditorColours(colour, editorText_);
-    settingsBackground_ = colour;
-    SettingsPage *page = window_.settingsPage;
-    page->setStyleSheet(QStringLiteral("QTabWidget > QWidget, QTabBar::tab { background: %1; color: %2; }"
-                                       "QGroupBox#关于 { background: %1; color: %2; }"
-                                       "QPushButton#保存设置 { background: %1; color: %2; border: 1px solid gray; }")
-                            .arg(cssColour(settingsBackground_), cssColour(settingsText_)));
-    page->tabs->setStyleSheet(QStringLiteral("QTabWidget > QWidget > QWidget { background: %1; color: %2; }")
-                                  .arg(cssColour(settingsBackground_), cssColour(settingsText_)));
+    // The settings page takes the background and text colours; its own frame keeps it apart
+    // from the editor behind it.
+    window_.settingsPage->setStyleSheet(
+        QStringLiteral("QGroupBox#关于 { background: %1; color: %2; border: 1px solid #909090; padding-top: 28px; }"
+                       "QGroupBox#关于::title { subcontrol-position: top left; left: 8px; top: 4px; }"
+                       "QGroupBox#关于 QLabel, QGroupBox#关于 QCheckBox, QGroupBox#关于 QGroupBox { color: %2; background: transparent; }"
+                       "QGroupBox#关于 QGroupBox { border: 1px solid #909090; margin-top: 8px; padding-top: 8px; }"
+                       "QGroupBox#关于 QGroupBox::title { subcontrol-position: top left; left: 8px; top: -8px; }"
+                       "QTabWidget::pane { background: %1; border: 1px solid #909090; }"
+                       "QTabWidget > QWidget > QWidget { background: %1; }"
+                       "QTabBar::tab { background: %1; color: %2; padding: 4px 12px; border: 1px solid #909090; }"
+                       "QTabBar::tab:selected { border-bottom: 2px solid %2; }"
+                       "QGroupBox#关于 QCheckBox::indicator { width: 11px; height: 11px; border: 1px solid %2; background: %1; }"
+                       "QGroupBox#关于 QCheckBox::indicator:checked { background: %2; }"
+                       "QPushButton#超级链接框1 { color: %2; background: transparent; border: none; text-decoration: underline; }"
+                       "QPushButton#保存设置 { background: %1; color: %2; border: 1px solid #909090; }"
+                       "QPushButton#保存设置:focus { background: %1; color: %2; border: 1px solid %2; }")
+            .arg(cssColour(colour), cssColour(settingsText_)));
     applyButtonStyle();
 }
 
 void Theme::applyTextColour()
 {
-    const int item = window_.settingsPage->textColour->currentIndex();
-    if (item != 0 && item != 1)
-        return;
-    const quint32 text = item == 0 ? 0xFFFFFF : 0x000000;
-    setEditorColours(editorBackground_, text);
-    setFrameTextColour(text);
-    settingsText_ = text;
-    applyBackgroundColour();
+    QComboBox *box = window_.settingsPage->textColour;
+    const auto apply = [this](quint32 text) {
+        setEditorColours(editorBackground_, text);
+        setFrameTextColour(text);
+        settingsText_ = text;
+        applyBackgroundColour();
+    };
+    if (box->currentIndex() == 0) {
+        if (textColourGate && !textColourGate(0))
+            box->setCurrentIndex(0);
+        else
+            apply(0xFFFFFF);
+    }
+    if (box->currentIndex() == 1) {
+        if (textColourGate && !textColourGate(1))
+            box->setCurrentIndex(0);
+        else
+            apply(0x000000);
+    }
 }
 
 void Theme::applyTopPicture()

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <functional>
+
 class MainWindow;
 
 // Puts the chosen colours on the window: background targets (window, editor, the settings tabs,
@@ -21,6 +23,9 @@ public:
     // Text colour of the editor and the hint label (the end of a diary restores both).
     void setEditorAndHintTextColour(quint32 text);
 
+    // The points gate of a 文本颜色 item: true when it may be used (the gate shows its refusal).
+    std::function<bool(int item)> textColourGate;
+
     quint32 editorBackground() const { return editorBackground_; }
     quint32 editorText() const { return editorText_; }
     quint32 titleLabelText() const { return frameText_; }
@@ -34,6 +39,5 @@ private:
     quint32 editorBackground_ = 0;
     quint32 editorText_ = 0xFFFFFF;
     quint32 frameText_ = 0xFFFFFF;
-    quint32 settingsBackground_ = 0;
     quint32 settingsText_ = 0xFFFFFF;
 };
