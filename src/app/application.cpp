@@ -6,8 +6,7 @@
 #include "core/app_context.h"
 #include "core/clock.h"
 #include "core/day_stamp.h"
-#include "documents/document_file.h"
-#include "documents/document_path.h"
+#include "documents/document_flows.h"
 #include "documents/writing_mode.h"
 #include "platform/file_attributes.h"
 #include "platform/global_hotkeys.h"
@@ -41,6 +40,7 @@ Application::Application(AppContext &context, GlobalHotkeys &hotkeys, std::optio
     , theme_(std::make_unique<Theme>(*window_))
     , settingsController_(std::make_unique<SettingsController>(settings_, *window_, *theme_, *wordCount_, context.prompter))
     , writing_(std::make_unique<WritingMode>(context, state_, settings_, *window_, *theme_))
+    , documents_(std::make_unique<DocumentFlows>(context, state_, settings_, *window_, *writing_, *theme_))
 {
     window_->editor->setPlainText(WritingMode::welcomeText());
     writing_->confirmSettings = [this] { settingsController_->confirmSettings(); };
@@ -156,24 +156,16 @@ void Application::onHotkey(int id)
 
 void Application::openCommandLineFile()
 {
-    if (!commandLinePath_ || commandLinePath_->isEmpty())
-        return;
-    const QString path = *commandLinePath_;
-    window_->titleField->setText(baseTitleOf(path));
-    state_.keepEditorText = false;
-    writing_->startOrStopWriting();
-    state_.documentOpened = true;
-    state_.openedFilePath = path;
-    const DocumentReadResult read = readPlainDocumentFile(path);
-    window_->editor->setPlainText(read.document.text);
+    if (commandLinePath_ && !commandLinePath_->isEmpty())
+        documents_->openCommandLineFile(*commandLinePath_);
 }
 
 void Application::shutDown()
 {
     if (writing_->isDiary())
         writing_->restoreAfterDiary();
-    if (!window_->startMenu->openFile->isEnabled() && state_.openedFilePath.isEmpty() && writing_->saveDocument)
-        writing_->saveDocument();
+    // Whatever the save flow ends with (saved, given up, failed), the shut-down goes on.
+    documents_->saveBeforeExit();
     setFileAttributes(settingsFilePath(), FileAttributes::ReadOnlyHiddenSystem);
     wordCount_->close();
     Q_EMIT finished(0);

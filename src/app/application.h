@@ -10,6 +10,7 @@
 #include <optional>
 
 struct AppContext;
+class DocumentFlows;
 class GlobalHotkeys;
 class MainWindow;
 class SettingsController;
@@ -29,6 +30,7 @@ public:
     MainWindow &window() { return *window_; }
     WordCountWindow &wordCountWindow() { return *wordCount_; }
     WritingMode &writingMode() { return *writing_; }
+    DocumentFlows &documentFlows() { return *documents_; }
     SettingsController &settingsController() { return *settingsController_; }
     SessionState &state() { return state_; }
     Settings &settings() { return settings_; }
@@ -61,5 +63,6 @@ private:
     std::unique_ptr<Theme> theme_;
     std::unique_ptr<SettingsController> settingsController_;
     std::unique_ptr<WritingMode> writing_;
+    std::unique_ptr<DocumentFlows> documents_;
     bool laying_out_ = false;
 };

@@ -3,6 +3,7 @@
 #include "core/app_context.h"
 #include "core/system_clock.h"
 #include "core/system_random.h"
+#include "documents/password_window.h"
 #include "platform/global_hotkeys.h"
 #include "platform/program_directory.h"
 #include "platform/qt_prompter.h"
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     NoGlobalHotkeys hotkeys;
     Application app(context, hotkeys, path);
     prompter.setParent(&app.window());
+    prompter.setPasswordDialog([&app](const PasswordRequest &request) { return PasswordWindow::ask(request, &app.window()); });
 
     TerminationSignals signals;
     QObject::connect(&signals, &TerminationSignals::received, &app, [&app] { app.requestExit(); });

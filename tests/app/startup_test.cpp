@@ -180,7 +180,10 @@ TEST(StartUp, AnUnwritableProgramFolderLosesTheSettingsButNothingElse)
     EXPECT_EQ(run.window().size(), QSize(1119, 838));
     QTest::mouseClick(run.window().startButton, Qt::LeftButton);
     EXPECT_TRUE(run.window().editor->isEnabled());
+    // Closing while writing a new document offers the save dialog; the writer cancels it.
+    ctx.prompter().script(ScriptedPrompter::Cancelled{});
     run.app->requestExit();
+    EXPECT_TRUE(ctx.prompter().scriptDone());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(readWholeFile(blocker), QByteArray("x"));
 }
