@@ -13,7 +13,11 @@
 #include "settings/setting_keys.h"
 #include "settings/settings_controller.h"
 #include "settings/settings_page.h"
+#include "points/feature_gate.h"
+#include "points/points_page_controller.h"
 #include "settings/theme.h"
+#include "settings/theme_choices.h"
+#include "statistics/statistics_controller.h"
 #include "statistics/word_count_window.h"
 
 #include <QAction>
@@ -23,7 +27,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPainter>
 #include <QStatusBar>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 namespace {
@@ -43,6 +49,14 @@ Application::Application(AppContext &context, GlobalHotkeys &hotkeys, std::optio
     , documents_(std::make_unique<DocumentFlows>(context, state_, settings_, *window_, *writing_, *theme_))
 {
     window_->editor->setPlainText(WritingMode::welcomeText());
+    // The welcome text is the editor's design; changes from here on are counted.
+    points_ = std::make_unique<PointsPageController>(context, state_, *window_);
+    themeChoices_ = std::make_unique<ThemeChoices>(*window_, *theme_, context.prompter);
+    statistics_ = std::make_unique<StatisticsController>(context, state_, *window_, *wordCount_, *writing_);
+    theme_->textColourGate = [this](int item) { return points_->passesGate(textColourGate(item)); };
+    themeChoices_->topPictureGate = [this](int item) { return points_->passesGate(topPictureGate(item)); };
+    themeChoices_->buttonStyleGate = [this](int item) { return points_->passesGate(buttonStyleGate(item)); };
+    settingsController_->refreshTaskBoard = [this] { points_->refreshTaskBoard(); };
     writing_->confirmSettings = [this] { settingsController_->confirmSettings(); };
     settingsController_->layoutMainWindow = [this] { layoutMainWindow(); };
 
@@ -87,11 +101,11 @@ void Application::startUp()
     }
     setFileAttributes(settingsFilePath(), FileAttributes::HiddenSystem);
 
-    if (loadPointsTotal)
-        loadPointsTotal();
+    points_->loadPointsTotal();
     settingsController_->restoreFromSettings();
     settingsController_->confirmSettings();
     settings_.write(SettingSection::software, SettingKey::lastStart, dayStamp(context_.clock.now().date()));
+    putTrayIcon();
     if (!settings_.readFlag(SettingSection::software, SettingKey::agreementShown) && showAgreementIfNew)
         showAgreementIfNew();
     openCommandLineFile();
@@ -160,6 +174,40 @@ void Application::openCommandLineFile()
         documents_->openCommandLineFile(*commandLinePath_);
 }
 
+void Application::putTrayIcon()
+{
+    // Without a tray host there is no icon, and nothing to report.
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    QPixmap picture(32, 32);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(QColor(0x00, 0x60, 0xC0));
+        painter.setPen(Qt::NoPen);
+        painter.drawRoundedRect(1, 1, 30, 30, 6, 6);
+        painter.setPen(Qt::white);
+        QFont font = painter.font();
+        font.setPixelSize(20);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("P"));
+    }
+    trayIcon_ = new QSystemTrayIcon(QIcon(picture), this);
+    trayIcon_->setToolTip(QStringLiteral("Penmoor—你的原创写作助手"));
+    connect(trayIcon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger) {
+            window_->showNormal();
+            window_->raise();
+            window_->activateWindow();
+        } else if (reason == QSystemTrayIcon::Context) {
+            window_->startMenu->popup(QCursor::pos());
+        }
+    });
+    trayIcon_->show();
+}
+
 void Application::shutDown()
 {
     if (writing_->isDiary())
@@ -167,6 +215,11 @@ void Application::shutDown()
     // Whatever the save flow ends with (saved, given up, failed), the shut-down goes on.
     documents_->saveBeforeExit();
     setFileAttributes(settingsFilePath(), FileAttributes::ReadOnlyHiddenSystem);
+    if (trayIcon_) {
+        trayIcon_->hide();
+        delete trayIcon_;
+        trayIcon_ = nullptr;
+    }
     wordCount_->close();
     Q_EMIT finished(0);
 }

@@ -13,6 +13,10 @@ struct AppContext;
 class DocumentFlows;
 class GlobalHotkeys;
 class MainWindow;
+class PointsPageController;
+class QSystemTrayIcon;
+class StatisticsController;
+class ThemeChoices;
 class SettingsController;
 class Theme;
 class WordCountWindow;
@@ -32,6 +36,8 @@ public:
     WritingMode &writingMode() { return *writing_; }
     DocumentFlows &documentFlows() { return *documents_; }
     SettingsController &settingsController() { return *settingsController_; }
+    StatisticsController &statisticsController() { return *statistics_; }
+    PointsPageController &pointsPage() { return *points_; }
     SessionState &state() { return state_; }
     Settings &settings() { return settings_; }
 
@@ -42,7 +48,6 @@ public:
     void layoutMainWindow();
 
     // Pieces that later parts of the program plug in.
-    std::function<void()> loadPointsTotal;
     std::function<void()> showAgreementIfNew;
 
 Q_SIGNALS:
@@ -51,6 +56,7 @@ Q_SIGNALS:
 
 private:
     void shutDown();
+    void putTrayIcon();
     QString settingsFilePath() const;
 
     AppContext &context_;
@@ -64,5 +70,8 @@ private:
     std::unique_ptr<SettingsController> settingsController_;
     std::unique_ptr<WritingMode> writing_;
     std::unique_ptr<DocumentFlows> documents_;
-    bool laying_out_ = false;
+    std::unique_ptr<PointsPageController> points_;
+    std::unique_ptr<ThemeChoices> themeChoices_;
+    std::unique_ptr<StatisticsController> statistics_;
+    QSystemTrayIcon *trayIcon_ = nullptr;
 };

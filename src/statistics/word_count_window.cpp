@@ -21,7 +21,8 @@ WordCountWindow::WordCountWindow(QWidget *mainWindow)
 
 void WordCountWindow::dockBeside(const QRect &mainGeometry)
 {
-    move(mainGeometry.left() + mainGeometry.width(), mainGeometry.top() + mainGeometry.height() - height());
+    // The window's frame, where the system draws one, counts toward its height.
+    move(mainGeometry.left() + mainGeometry.width(), mainGeometry.top() + mainGeometry.height() - frameGeometry().height());
 }
 
 void WordCountWindow::setAlwaysOnTop(bool onTop)
