@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QStandardPaths>
 
 int main(int argc, char *argv[])
@@ -19,6 +21,11 @@ int main(int argc, char *argv[])
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Penmoor"));
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 10));
+    // The system's own dialogs (files, colours, buttons) speak Chinese like the rest of the program.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
 
     SystemClock clock;
     SystemRandom random;
