@@ -8,6 +8,7 @@
 #include "core/day_stamp.h"
 #include "documents/document_flows.h"
 #include "documents/writing_mode.h"
+#include "platform/drawn_picture.h"
 #include "platform/file_attributes.h"
 #include "platform/global_hotkeys.h"
 #include "settings/setting_keys.h"
@@ -179,11 +180,7 @@ void Application::putTrayIcon()
     // Without a tray host there is no icon, and nothing to report.
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
-    QPixmap picture(32, 32);
-    picture.fill(Qt::transparent);
-    {
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
+    const QPixmap picture = drawnPicture(32, [](QPainter &painter) {
         painter.setBrush(QColor(0x00, 0x60, 0xC0));
         painter.setPen(Qt::NoPen);
         painter.drawRoundedRect(1, 1, 30, 30, 6, 6);
@@ -192,8 +189,8 @@ void Application::putTrayIcon()
         font.setPixelSize(20);
         font.setBold(true);
         painter.setFont(font);
-        painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("P"));
-    }
+        painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("P"));
+    });
     trayIcon_ = new QSystemTrayIcon(QIcon(picture), this);
     trayIcon_->setToolTip(QStringLiteral("Penmoor—你的原创写作助手"));
     connect(trayIcon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {

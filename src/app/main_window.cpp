@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/start_menu.h"
+#include "platform/drawn_picture.h"
 #include "settings/settings_page.h"
 
 #include <QCloseEvent>
@@ -27,32 +28,26 @@ W *named(W *widget, const QString &name, QRect geometry)
     return widget;
 }
 
-// The two small pictures of the top bar, drawn rather than shipped.
+// The two small pictures of the top bar.
 QPixmap startMenuPicture()
 {
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x00, 0x60, 0xC0));
-    p.drawRoundedRect(1, 1, 22, 22, 5, 5);
-    p.setBrush(Qt::white);
-    for (int i = 0; i < 3; ++i)
-        p.drawRoundedRect(6, 6 + i * 5, 12, 2, 1, 1);
-    return pixmap;
+    return drawnPicture(24, [](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x00, 0x60, 0xC0));
+        p.drawRoundedRect(1, 1, 22, 22, 5, 5);
+        p.setBrush(Qt::white);
+        for (int i = 0; i < 3; ++i)
+            p.drawRoundedRect(6, 6 + i * 5, 12, 2, 1, 1);
+    });
 }
 
 QPixmap recordPicture()
 {
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0xE0, 0xE0, 0xE0), 1.5));
-    p.setBrush(QColor(0xD0, 0x20, 0x20));
-    p.drawEllipse(3, 3, 18, 18);
-    return pixmap;
+    return drawnPicture(24, [](QPainter &p) {
+        p.setPen(QPen(QColor(0xE0, 0xE0, 0xE0), 1.5));
+        p.setBrush(QColor(0xD0, 0x20, 0x20));
+        p.drawEllipse(3, 3, 18, 18);
+    });
 }
 
 }  // namespace
