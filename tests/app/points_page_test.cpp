@@ -152,10 +152,14 @@ TEST(PointsPage, TextColourIsRefusedForANegativeTotal)
     ctx.prompter().clear();
     SettingsPage *page = run.window().settingsPage;
     const QColor before = run.window().editor->palette().color(QPalette::Text);
-    choose(page->textColour, 1);
-    EXPECT_EQ(ctx.prompter().texts(), QStringList{QStringLiteral("失败！本功能需要0积分")});
-    EXPECT_EQ(page->textColour->currentIndex(), 0);
-    EXPECT_EQ(run.window().editor->palette().color(QPalette::Text), before);
+    for (int item : {1, 0}) {
+        ctx.prompter().clear();
+        choose(page->textColour, item);
+        EXPECT_EQ(ctx.prompter().texts(), QStringList{QStringLiteral("失败！本功能需要0积分")}) << item;
+        EXPECT_EQ(ctx.prompter().last().caption, QStringLiteral("Penmoor"));
+        EXPECT_EQ(page->textColour->currentIndex(), 0);
+        EXPECT_EQ(run.window().editor->palette().color(QPalette::Text), before);
+    }
 }
 
 TEST(PointsPage, AcceptingARecommendationRecoloursTheWindowAtOnce)

@@ -3,6 +3,7 @@
 #include "core/gbk_codec.h"
 #include "platform/file_attributes.h"
 #include "platform/termination_signals.h"
+#include "settings/colour_picker.h"
 #include "settings/settings_page.h"
 #include "app/app_harness.h"
 
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -95,6 +97,9 @@ TEST(StartUp, EveryWayOfClosingLeavesTheSettingsReadOnlyAndTheNextStartRestoresT
             page->largeFont->setChecked(true);
             page->tipKind->setCurrentIndex(1);
             page->textColour->setCurrentIndex(1);
+            page->topPicture->setCurrentIndex(2);
+            page->buttonStyle->setCurrentIndex(3);
+            page->colour->setColour(0x123456);
             clickBox(page->hideStatusBar);
             QTest::mouseClick(page->confirmButton, Qt::LeftButton);
 
@@ -126,6 +131,9 @@ TEST(StartUp, EveryWayOfClosingLeavesTheSettingsReadOnlyAndTheNextStartRestoresT
         EXPECT_FALSE(next.window().statusBar->isVisible());
         EXPECT_EQ(page->tipKind->currentIndex(), 1);
         EXPECT_EQ(page->textColour->currentIndex(), 1);
+        EXPECT_EQ(page->topPicture->currentIndex(), 2);
+        EXPECT_EQ(page->buttonStyle->currentIndex(), 3);
+        EXPECT_EQ(page->colour->colour(), 0x123456u);
         EXPECT_TRUE(next.window().windowFlags() & Qt::WindowStaysOnTopHint);
         EXPECT_TRUE(next.app->wordCountWindow().isVisible());
         EXPECT_FALSE(page->tabs->isTabVisible(SettingsPage::PointsTab));
@@ -186,6 +194,25 @@ TEST(StartUp, AnUnwritableProgramFolderLosesTheSettingsButNothingElse)
     EXPECT_TRUE(ctx.prompter().scriptDone());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(readWholeFile(blocker), QByteArray("x"));
+}
+
+TEST(StartUp, ASettingsFileThatCannotBeReadOrWrittenGivesTheDefaults)
+{
+    TestContext ctx;
+    // A folder where the file should be: it exists, yet no read or write of it succeeds.
+    ASSERT_TRUE(QDir(ctx.programDir()).mkdir(QStringLiteral("setting.ini")));
+    AppHarness run(ctx);
+    run.start();
+    EXPECT_EQ(run.window().size(), QSize(400, 400));
+    EXPECT_FALSE(run.window().settingsPage->autoBackup->isChecked());
+    clickBox(run.window().settingsPage->hideStatusBar);
+    EXPECT_FALSE(run.window().statusBar->isVisible());
+    QTest::mouseClick(run.window().startButton, Qt::LeftButton);
+    EXPECT_TRUE(run.window().editor->isEnabled());
+    ctx.prompter().script(ScriptedPrompter::Cancelled{});
+    run.app->requestExit();
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(QFileInfo(iniPath(ctx)).isDir());
 }
 
 TEST(StartUp, AFileNamedOnTheCommandLineOpensInWritingMode)
