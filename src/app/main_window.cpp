@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -84,6 +85,16 @@ MainWindow::MainWindow(Prompter &prompter, QWidget *parent)
     writingTimer = new QTimer(this);
     writingTimer->setObjectName(QStringLiteral("时钟2"));
     writingTimer->setInterval(1000);
+
+    // The resize handles lie over the editor and the status bar at the window's edges, and the
+    // corners over the edges they meet.
+    for (QLabel *handle : resizeHandles)
+        handle->raise();
+    for (QLabel *handle : resizeHandles) {
+        const int edges = handle->property("frameEdges").toInt();
+        if ((edges & (FrameDrag::Left | FrameDrag::Right)) && (edges & (FrameDrag::Top | FrameDrag::Bottom)))
+            handle->raise();
+    }
 }
 
 void MainWindow::buildFrame()
@@ -125,21 +136,30 @@ void MainWindow::buildFrame()
     editor->setFont(editorFont);
     editor->setEnabled(false);
 
+    using E = FrameDrag::Edge;
     const struct {
         const char *name;
         QRect geometry;
         Qt::CursorShape cursor;
+        int edges;
     } handles[] = {
-        {"左上调节器", {0, 0, 8, 8}, Qt::SizeFDiagCursor},       {"上调节器", {8, -8, 1112, 5}, Qt::SizeVerCursor},
-        {"右上调节器", {1111, 0, 8, 8}, Qt::SizeBDiagCursor},    {"右调节器", {1112, 0, 8, 824}, Qt::SizeHorCursor},
-        {"右下调节器", {1110, 829, 8, 8}, Qt::SizeFDiagCursor},  {"下调节器", {16, 832, 1104, 5}, Qt::SizeVerCursor},
-        {"左下调节器", {0, 829, 8, 8}, Qt::SizeBDiagCursor},     {"左侧调节器", {0, 24, 5, 816}, Qt::SizeHorCursor},
+        {"左上调节器", {0, 0, 8, 8}, Qt::SizeFDiagCursor, E::Top | E::Left},
+        {"上调节器", {8, -8, 1112, 5}, Qt::SizeVerCursor, E::Top},
+        {"右上调节器", {1111, 0, 8, 8}, Qt::SizeBDiagCursor, E::Top | E::Right},
+        {"右调节器", {1112, 0, 8, 824}, Qt::SizeHorCursor, E::Right},
+        {"右下调节器", {1110, 829, 8, 8}, Qt::SizeFDiagCursor, E::Bottom | E::Right},
+        {"下调节器", {16, 832, 1104, 5}, Qt::SizeVerCursor, E::Bottom},
+        {"左下调节器", {0, 829, 8, 8}, Qt::SizeBDiagCursor, E::Bottom | E::Left},
+        {"左侧调节器", {0, 24, 5, 816}, Qt::SizeHorCursor, E::Left},
     };
     for (const auto &h : handles) {
         QLabel *label = named(new QLabel(this), QString::fromUtf8(h.name), h.geometry);
         label->setCursor(h.cursor);
+        label->setProperty("frameEdges", h.edges);
+        label->installEventFilter(this);
         resizeHandles << label;
     }
+    titleBar->installEventFilter(this);
 }
 
 void MainWindow::buildStatusBar()
@@ -212,9 +232,57 @@ void MainWindow::dropEvent(QDropEvent *event)
         Q_EMIT filesDropped(paths);
 }
 
+void MainWindow::beginFrameDrag(int edges, QPoint globalPress)
+{
+    QWindow *window = windowHandle();
+    bool systemLoop = false;
+    if (window && !isMaximized()) {
+        if (edges == FrameDrag::None)
+            systemLoop = window->startSystemMove();
+        else
+            systemLoop = window->startSystemResize(Qt::Edges(
+                (edges & FrameDrag::Left ? Qt::LeftEdge : Qt::Edges()) | (edges & FrameDrag::Top ? Qt::TopEdge : Qt::Edges())
+                | (edges & FrameDrag::Right ? Qt::RightEdge : Qt::Edges())
+                | (edges & FrameDrag::Bottom ? Qt::BottomEdge : Qt::Edges())));
+    }
+    if (!systemLoop && !isMaximized())
+        drag_ = FrameDrag{geometry(), globalPress, edges};
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const bool frameControl = watched == titleBar || resizeHandles.contains(watched);
+    if (frameControl) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            if (mouse->button() == Qt::LeftButton) {
+                beginFrameDrag(watched == titleBar ? int(FrameDrag::None) : watched->property("frameEdges").toInt(),
+                               mouse->globalPosition().toPoint());
+                return true;
+            }
+            break;
+        case QEvent::MouseMove:
+            if (drag_ && (mouse->buttons() & Qt::LeftButton)) {
+                setGeometry(drag_->geometryAt(mouse->globalPosition().toPoint(), 400));
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            drag_.reset();
+            break;
+        case QEvent::MouseButtonDblClick:
+            if (watched == titleBar && mouse->button() == Qt::LeftButton) {
+                drag_.reset();
+                isMaximized() ? showNormal() : showMaximized();
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
         if (watched == closeLabel) {
             close();
             return true;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/frame_drag.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class Prompter;
 class QGroupBox;
@@ -64,5 +68,9 @@ protected:
 private:
     void buildFrame();
     void buildStatusBar();
+    // Starts the system's move or size loop, or a drag of our own when the system refuses.
+    void beginFrameDrag(int edges, QPoint globalPress);
+
     bool closing_ = false;
+    std::optional<FrameDrag> drag_;
 };
