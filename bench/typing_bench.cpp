@@ -7,7 +7,7 @@
 #include "core/prompter.h"
 #include "core/system_clock.h"
 #include "core/system_random.h"
-#include "platform/global_hotkeys.h"
+#include "platform/no_global_hotkeys.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

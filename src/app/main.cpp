@@ -4,7 +4,7 @@
 #include "core/system_clock.h"
 #include "core/system_random.h"
 #include "documents/password_window.h"
-#include "platform/global_hotkeys.h"
+#include "platform/no_global_hotkeys.h"
 #include "platform/program_directory.h"
 #include "platform/qt_prompter.h"
 #include "platform/termination_signals.h"
@@ -19,7 +19,7 @@
 int main(int argc, char *argv[])
 {
     QApplication qtApp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Penmoor"));
+    QApplication::setApplicationName(kApplicationName);
     QApplication::setFont(QFont(QStringLiteral("Noto Sans CJK SC"), 10));
     // The system's own dialogs (files, colours, buttons) speak Chinese like the rest of the program.
     QTranslator qtTranslator;

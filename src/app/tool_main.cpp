@@ -1,5 +1,6 @@
 // penmoor-tool: the program's formats for batch work in a terminal.
 #include "app/tool_command.h"
+#include "platform/program_directory.h"
 #include "documents/cipher_tool_command.h"
 #include "points/points_tool_command.h"
 #include "statistics/stats_tool_command.h"
@@ -33,6 +34,7 @@ void printHelp(QTextStream &out)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(kApplicationName);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = app.arguments().mid(1);

@@ -3,7 +3,9 @@
 #include "core/atomic_file.h"
 #include "core/gbk_codec.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 BackupCopy::BackupCopy(QString programDir)
@@ -40,6 +42,17 @@ QString BackupCopy::fileNameFor(const QString &title)
         if (u < 0x20 || u == 0x7F || u == '/' || u == '\\' || u == '<' || u == '>' || u == ':' || u == '"'
             || u == '|' || u == '?' || u == '*')
             c = u'_';
+    }
+    // File systems take names of at most 255 bytes. A longer title keeps as much of its start as
+    // fits and a short digest of the whole title, so two long titles alike at the start still get
+    // backups of their own.
+    constexpr qsizetype kMostNameBytes = 200;
+    if (QFile::encodeName(name).size() > kMostNameBytes) {
+        const QString digest = QString::fromLatin1(
+            QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
+        while (!name.isEmpty() && QFile::encodeName(name).size() > kMostNameBytes)
+            name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
+        name += QLatin1Char('~') + digest;
     }
     return name + QStringLiteral(".txt");
 }

@@ -1,5 +1,7 @@
 #include "documents/document_flows.h"
 
+#include "documents/editor_text.h"
+
 #include "app/main_window.h"
 #include "app/start_menu.h"
 #include "core/app_context.h"
@@ -99,11 +101,7 @@ QString DocumentFlows::unsavedTextHint()
 
 QString DocumentFlows::editorText() const
 {
-    // The raw text keeps no-break spaces that toPlainText() would turn into blanks; only the
-    // paragraph separators between blocks need to become line breaks again.
-    QString text = window_.editor->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
+    return ::editorText(*window_.editor);
 }
 
 std::optional<QString> DocumentFlows::chooseSavePath()
@@ -116,35 +114,35 @@ std::optional<QString> DocumentFlows::chooseSavePath()
     return context_.prompter.chooseSaveFile(request);
 }
 
-bool DocumentFlows::saveDocument()
+DocumentFlows::SaveOutcome DocumentFlows::saveDocument()
 {
     if (state_.openedFilePath.isEmpty()) {
         const std::optional<QString> path = chooseSavePath();
-        return path && writeAndEnd(*path);
+        return path ? writeAndEnd(*path) : SaveOutcome::Cancelled;
     }
     switch (context_.prompter.ask(kCaption, kOverwriteQuestion, PromptButtons::YesNoCancel)) {
     case PromptAnswer::Yes:
         if (openedFileTruncated_
             && context_.prompter.ask(kCaption, truncatedOverwriteQuestion(state_.openedFilePath), PromptButtons::OkCancel)
                    != PromptAnswer::Ok)
-            return false;
+            return SaveOutcome::Cancelled;
         return writeAndEnd(state_.openedFilePath);
     case PromptAnswer::No: {
         const std::optional<QString> path = chooseSavePath();
-        return path && writeAndEnd(*path);
+        return path ? writeAndEnd(*path) : SaveOutcome::Cancelled;
     }
     default:
-        return false;
+        return SaveOutcome::Cancelled;
     }
 }
 
-bool DocumentFlows::writeAndEnd(const QString &path)
+DocumentFlows::SaveOutcome DocumentFlows::writeAndEnd(const QString &path)
 {
     // A failed write keeps writing mode: ending it would throw the text away.
     if (!writeDocumentFile(path))
-        return false;
+        return SaveOutcome::Failed;
     writing_.endWriting();
-    return true;
+    return SaveOutcome::Saved;
 }
 
 bool DocumentFlows::writeDocumentFile(const QString &path)
@@ -327,7 +325,11 @@ void DocumentFlows::saveBeforeExit()
 {
     if (window_.startMenu->openFile->isEnabled())
         return;
-    if (state_.openedFilePath.isEmpty()
-        || !documentFileMatches(state_.openedFilePath, editorText(), format_, state_.documentKey()))
-        saveDocument();
+    if (!state_.openedFilePath.isEmpty()
+        && documentFileMatches(state_.openedFilePath, editorText(), format_, state_.documentKey()))
+        return;
+    // A write that failed was reported, and the text is still here: the writer gets the save
+    // flow again, to choose another place or to give up, rather than losing the text on exit.
+    while (saveDocument() == SaveOutcome::Failed) {
+    }
 }

@@ -39,9 +39,12 @@ public:
     DocumentFlows(AppContext &context, SessionState &state, Settings &settings, MainWindow &window,
                   WritingMode &writing, Theme &theme);
 
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+
     // The save flow: a new document goes to the save dialog, an opened one asks whether to
-    // overwrite it. Returns true when the text was written and writing mode ended.
-    bool saveDocument();
+    // overwrite it. Saved: the text was written and writing mode ended. Failed: the write was
+    // refused and reported; writing mode goes on with the text.
+    SaveOutcome saveDocument();
     // Writes the editor's text to path (asking the password first when it is written encrypted);
     // a failure is reported and returns false.
     bool writeDocumentFile(const QString &path);
@@ -71,7 +74,7 @@ private:
     enum class Source { OpenCommand, Drop };
 
     std::optional<QString> chooseSavePath();
-    bool writeAndEnd(const QString &path);
+    SaveOutcome writeAndEnd(const QString &path);
     bool refuseWhileWriting();
     bool refuseTooLarge(const QString &path);
     bool refuseTooManyLines(const QString &path, const DecodedDocument &document);

@@ -196,8 +196,9 @@ void WritingMode::restoreAfterDiary()
     theme_.applyBackgroundColour();
     window_.tipTimer->start(kTipPeriod);
     settings_.write(SettingSection::diary, SettingKey::lastDiary, dayStamp(context_.clock.now().date()));
-    // The stored text colour is the combo item (0 白色, 1 黑色); the old word "白色" counts too.
-    const QString stored = settings_.readText(SettingSection::text, SettingKey::textColour);
-    const bool white = stored == SettingValue::white || atoiValue(stored.toLatin1()) == 0;
+    // The stored text colour is the combo item (0 白色, 1 黑色), absent meaning the first item;
+    // the word "白色" itself counts too.
+    const QString stored = settings_.readText(SettingSection::text, SettingKey::textColour).trimmed();
+    const bool white = stored == SettingValue::white || stored == QLatin1String("0") || stored.isEmpty();
     theme_.setEditorAndHintTextColour(white ? 0xFFFFFF : 0x000000);
 }

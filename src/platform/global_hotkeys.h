@@ -13,11 +13,3 @@ public:
 Q_SIGNALS:
     void activated(int id);
 };
-
-// The platform has no global keys (or they are not built yet): every registration fails.
-class NoGlobalHotkeys : public GlobalHotkeys {
-    Q_OBJECT
-public:
-    using GlobalHotkeys::GlobalHotkeys;
-    int registerKey(int) override { return 0; }
-};

@@ -11,10 +11,14 @@ bool isDirectoryWritable(const QString &dir)
     return probe.open();
 }
 
+QString programDirectoryFor(const QString &executableDir, const QString &userDataDir)
+{
+    return isDirectoryWritable(executableDir) ? executableDir : userDataDir;
+}
+
 QString resolveProgramDirectory(const QString &executableDir, const QString &userDataDir)
 {
-    if (isDirectoryWritable(executableDir))
-        return executableDir;
-    QDir().mkpath(userDataDir);
-    return userDataDir;
+    const QString dir = programDirectoryFor(executableDir, userDataDir);
+    QDir().mkpath(dir);
+    return dir;
 }

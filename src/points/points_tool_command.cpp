@@ -4,6 +4,7 @@
 #include "core/system_clock.h"
 #include "points/points_ledger.h"
 #include "points/task_board.h"
+#include "platform/program_directory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,15 +13,11 @@
 
 namespace {
 
-// Where the program itself would look: its own folder when it may write there, else the per-user
-// data folder. Only asks about permissions, so looking creates nothing.
+// Where the program itself looks (the tool lives beside it), without creating anything.
 QString defaultProgramDirectory()
 {
-    const QString executableDir = QCoreApplication::applicationDirPath();
-    if (QFileInfo(executableDir).isWritable())
-        return executableDir;
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-        .filePath(QStringLiteral("penmoor"));
+    return programDirectoryFor(QCoreApplication::applicationDirPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 int runPoints(const QStringList &args, QTextStream &out, QTextStream &err)

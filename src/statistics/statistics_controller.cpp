@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "core/app_context.h"
 #include "core/session_state.h"
+#include "documents/editor_text.h"
 #include "documents/writing_mode.h"
 #include "settings/settings_page.h"
 #include "statistics/word_count_window.h"
@@ -30,7 +31,7 @@ StatisticsController::StatisticsController(AppContext &context, SessionState &st
 void StatisticsController::updateStatistics()
 {
     TextChange change;
-    change.editorText = window_.editor->toPlainText();
+    change.editorText = editorText(*window_.editor);
     change.title = window_.titleField->text();
     change.pointsTotal = state_.pointsTotal;
     change.autoBackup = window_.settingsPage->autoBackup->isChecked();

@@ -1,5 +1,7 @@
 #include "word_count_text.h"
 
+#include "points/feature_gate.h"
+
 QString WordCountText::statusText(int current)
 {
     return QStringLiteral("当前字数：  ") + QString::number(current);
@@ -7,8 +9,9 @@ QString WordCountText::statusText(int current)
 
 QString WordCountText::windowText(const TextFigures &figures, qint32 pointsTotal)
 {
-    if (pointsTotal < 0)
-        return kGateText;
+    const GateCheck gate = checkGate(GatedFeature::DetailedStatistics, pointsTotal);
+    if (!gate.allowed)
+        return gate.refusal;
     const QString crLf = QStringLiteral("\r\n");
     return QStringLiteral("字数统计") + crLf
         + QStringLiteral("汉字数量：") + QString::number(figures.chinese()) + crLf

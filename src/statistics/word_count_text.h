@@ -9,7 +9,6 @@ class WordCountText {
 public:
     static inline const QString kWindowTitle = QStringLiteral("字数统计");
     static inline const QString kInitialText = QStringLiteral("开始书写之后会显示详细的字数统计");
-    static inline const QString kGateText = QStringLiteral("您需要积分达到0点才能有资格使用详细的文字统计");
 
     // "当前字数：" and two ASCII spaces before the count.
     static QString statusText(int current);

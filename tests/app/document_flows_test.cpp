@@ -588,6 +588,32 @@ TEST(DocumentFlows, AFailedWriteKeepsTheOriginalTheTextAndWritingMode)
     }
 }
 
+TEST(DocumentFlows, AFailedSaveAtShutDownOffersTheSaveFlowAgain)
+{
+    Session run;
+    run.start();
+    QDir program(run.ctx.programDir());
+    ASSERT_TRUE(program.mkdir(QStringLiteral("书")));
+    run.put(QStringLiteral("书/稿.txt"), gbk(QStringLiteral("原稿\r\n")));
+    run.openByMenu(QStringLiteral("书/稿.txt"));
+    run.type(QStringLiteral("续写"));
+    ASSERT_TRUE(program.rename(QStringLiteral("书"), QStringLiteral("书.moved")));
+    run.put(QStringLiteral("书"), "not a folder");
+    run.prompter().clear();
+    // 是 fails; the question comes again; 否 saves somewhere that works.
+    run.prompter().script(PromptAnswer::Yes);
+    run.prompter().script(PromptAnswer::No);
+    run.prompter().script(run.path(QStringLiteral("救回.txt")));
+    run.harness->app->requestExit();
+    ASSERT_EQ(run.harness->exitCode, 0);
+    const QStringList texts = run.prompter().texts();
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_EQ(texts.at(0), DocumentFlows::kOverwriteQuestion);
+    EXPECT_TRUE(texts.at(1).contains(DocumentFlows::unsavedTextHint()));
+    EXPECT_EQ(texts.at(2), DocumentFlows::kOverwriteQuestion);
+    EXPECT_TRUE(run.bytesOf(QStringLiteral("救回.txt")).endsWith(gbk(QStringLiteral("续写"))));
+}
+
 TEST_F(DocumentFlowsTest, AFileCutShortByAZeroByteSaysSoAndAsksAgainBeforeOverwriting)
 {
     const QByteArray bytes = gbk(QStringLiteral("前文")) + QByteArray("\0后面的字节", 14);

@@ -8,6 +8,7 @@
 #include "statistics/statistics_controller.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -118,4 +119,24 @@ TEST_F(StatisticsTest, ClickingTheStatusBarShowsTheWordCountWindowBesideTheMainW
     w().move(main.topLeft() + QPoint(30, 20));
     EXPECT_EQ(run.app->wordCountWindow().x(), w().x() + w().width());
     EXPECT_EQ(run.app->wordCountWindow().frameGeometry().bottom(), w().geometry().bottom());
+}
+
+TEST_F(StatisticsTest, TheToolPrintsWhatTheWindowShowsForTheSameText)
+{
+    const QString text = QStringLiteral("第一章 归来\n　　他说：“走吧，Tom！”时间是 9:30。\n\n全角ＡＢＣ１２３\t结束😀");
+    QTest::mouseClick(w().startButton, Qt::LeftButton);
+    w().editor->setPlainText(text);
+    const QString window = run.app->wordCountWindow().counts->toPlainText();
+
+    const QString file = ctx.programFile(QStringLiteral("same.txt"));
+    QString withCrLf = text;
+    withCrLf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    ASSERT_TRUE(writeFileAtomically(file, GbkCodec::encode(withCrLf)).ok);
+    QProcess tool;
+    tool.start(QStringLiteral(PENMOOR_TOOL), {QStringLiteral("stats"), file});
+    ASSERT_TRUE(tool.waitForFinished(10000));
+    ASSERT_EQ(tool.exitCode(), 0);
+    const QString printed = QString::fromUtf8(tool.readAllStandardOutput());
+    EXPECT_EQ(printed, window + QLatin1Char('\n'));
+    EXPECT_TRUE(window.startsWith(QStringLiteral("字数统计\n汉字数量：")));
 }

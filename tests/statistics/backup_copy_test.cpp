@@ -4,6 +4,7 @@
 #include "support/test_context.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -44,6 +45,22 @@ TEST(BackupCopy, WritesTheWholeTextAsGbkWithCrLfAndCreatesTheFolder)
     EXPECT_EQ(result.path, copy.backupFilePath(QStringLiteral("章_节")));
     EXPECT_EQ(readWholeFile(result.path), GbkCodec::encode(QString::fromUtf8("第一行\r\n第二行 abc😀")));
     EXPECT_EQ(QDir(copy.backupFolderPath()).entryList(QDir::Files), QStringList{QStringLiteral("章_节.txt")});
+}
+
+TEST(BackupCopy, ALongTitleStillGetsABackupOfItsOwn)
+{
+    TestContext test;
+    const BackupCopy copy(test.programDir());
+    const QString first = QString(100, QChar(u'长')) + QStringLiteral("甲");
+    const QString second = QString(100, QChar(u'长')) + QStringLiteral("乙");
+    for (const QString &title : {first, second}) {
+        const BackupResult result = copy.write(title, GbkCodec::encode(title));
+        ASSERT_TRUE(result.ok()) << result.error.toStdString();
+        EXPECT_LE(QFile::encodeName(QFileInfo(result.path).fileName()).size(), 255);
+        EXPECT_EQ(readWholeFile(result.path), GbkCodec::encode(title));
+    }
+    EXPECT_NE(BackupCopy::fileNameFor(first), BackupCopy::fileNameFor(second));
+    EXPECT_EQ(QDir(copy.backupFolderPath()).entryList(QDir::Files).size(), 2);
 }
 
 TEST(BackupCopy, EnsuringTheFolderKeepsWhatItHolds)

@@ -52,7 +52,7 @@ TEST(TextChangeHandler, TheGateHidesTheDetailsBelowZeroPoints)
     TextChange c = change(QStringLiteral("abc"), false);
     c.pointsTotal = -1;
     const TextChangeOutcome gated = handler.handle(c);
-    EXPECT_EQ(gated.windowText, WordCountText::kGateText);
+    EXPECT_EQ(gated.windowText, QStringLiteral("您需要积分达到0点才能有资格使用详细的文字统计"));
     EXPECT_EQ(gated.statusText, QStringLiteral("当前字数：  1"));
     c.pointsTotal = 0;
     EXPECT_EQ(handler.handle(c).windowText, WordCountText::windowText(TextStatistics::countFigures(c.editorText), 0));
