@@ -2,6 +2,9 @@
 
 #include "app/main_window.h"
 #include "app/main_window_layout.h"
+#include "aids/agreement_opener.h"
+#include "aids/agreement_window.h"
+#include "aids/link_addresses.h"
 #include "app/start_menu.h"
 #include "core/app_context.h"
 #include "core/clock.h"
@@ -17,12 +20,16 @@
 #include "points/feature_gate.h"
 #include "points/points_page_controller.h"
 #include "settings/theme.h"
+#include "settings/status_tips.h"
 #include "settings/theme_choices.h"
+#include "settings/tip_picker.h"
+#include "platform/user_name.h"
 #include "statistics/statistics_controller.h"
 #include "statistics/word_count_window.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +65,21 @@ Application::Application(AppContext &context, GlobalHotkeys &hotkeys, std::optio
     themeChoices_->topPictureGate = [this](int item) { return points_->passesGate(topPictureGate(item)); };
     themeChoices_->buttonStyleGate = [this](int item) { return points_->passesGate(buttonStyleGate(item)); };
     settingsController_->refreshTaskBoard = [this] { points_->refreshTaskBoard(); };
+    tipPicker_ = std::make_unique<TipPicker>(context.paths.programDir, context.random, currentUserName);
+    tips_ = std::make_unique<StatusTips>(window_->settingsPage->tipKind, window_->statusFields[2], window_->tipTimer,
+                                         context.prompter, *tipPicker_);
+    settingsController_->showNextTip = [this] { tips_->showNextTip(); };
+
+    agreement_ = new AgreementOpener(settings_, window_.get());
+    connect(agreement_, &AgreementOpener::refused, this, &Application::requestExit);
+    showAgreementModal = [this] { return agreement_->showModal(); };
+    connect(window_->settingsPage->agreementButton, &QPushButton::clicked, this,
+            [this] { agreement_->showNonModal(); });
+    openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    for (QPushButton *link : window_->settingsPage->linkButtons) {
+        connect(link, &QPushButton::clicked, this,
+                [this, link] { openUrl(LinkAddresses::addressOf(link->objectName())); });
+    }
     writing_->confirmSettings = [this] { settingsController_->confirmSettings(); };
     settingsController_->layoutMainWindow = [this] { layoutMainWindow(); };
 
@@ -107,8 +129,11 @@ void Application::startUp()
     settingsController_->confirmSettings();
     settings_.write(SettingSection::software, SettingKey::lastStart, dayStamp(context_.clock.now().date()));
     putTrayIcon();
-    if (!settings_.readFlag(SettingSection::software, SettingKey::agreementShown) && showAgreementIfNew)
-        showAgreementIfNew();
+    if (!settings_.readFlag(SettingSection::software, SettingKey::agreementShown) && showAgreementModal()) {
+        // "拒绝" ends the program through the ordinary shut-down.
+        requestExit();
+        return;
+    }
     openCommandLineFile();
     state_.settingsHotkeyId = hotkeys_.registerKey(Qt::Key_F8);
     state_.clearHotkeyId = hotkeys_.registerKey(Qt::Key_F12);
@@ -218,5 +243,6 @@ void Application::shutDown()
         trayIcon_ = nullptr;
     }
     wordCount_->close();
+    finished_ = true;
     Q_EMIT finished(0);
 }

@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 
 #include <QObject>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -12,9 +13,12 @@
 struct AppContext;
 class DocumentFlows;
 class GlobalHotkeys;
+class AgreementOpener;
 class MainWindow;
 class PointsPageController;
 class QSystemTrayIcon;
+class StatusTips;
+class TipPicker;
 class StatisticsController;
 class ThemeChoices;
 class SettingsController;
@@ -47,8 +51,14 @@ public:
     void openCommandLineFile();
     void layoutMainWindow();
 
-    // Pieces that later parts of the program plug in.
-    std::function<void()> showAgreementIfNew;
+    // Shows the user agreement and waits until it closes; true when the writer refused it. Tests
+    // replace the modal window with one they answer themselves.
+    std::function<bool()> showAgreementModal;
+    // Hands a web or mail address to the desktop.
+    std::function<void(const QUrl &)> openUrl;
+
+    // The shut-down has run (the program is ending).
+    bool hasFinished() const { return finished_; }
 
 Q_SIGNALS:
     // The shut-down has run: the process ends with this exit code.
@@ -73,5 +83,9 @@ private:
     std::unique_ptr<PointsPageController> points_;
     std::unique_ptr<ThemeChoices> themeChoices_;
     std::unique_ptr<StatisticsController> statistics_;
+    std::unique_ptr<TipPicker> tipPicker_;
+    std::unique_ptr<StatusTips> tips_;
     QSystemTrayIcon *trayIcon_ = nullptr;
+    AgreementOpener *agreement_ = nullptr;
+    bool finished_ = false;
 };

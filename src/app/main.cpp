@@ -54,6 +54,9 @@ int main(int argc, char *argv[])
     // The start-up runs as soon as the window exists, before it is shown: the first-run check
     // must see the settings file as the last run left it.
     app.startUp();
+    // The writer may have refused the agreement: the shut-down has then already run.
+    if (app.hasFinished())
+        return 0;
     app.window().show();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "aids/agreement_window.h"
 #include "app/application.h"
 #include "app/main_window.h"
 #include "platform/global_hotkeys.h"
@@ -8,6 +9,7 @@
 #include "support/test_context.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 
 #include <QApplication>
@@ -51,6 +53,14 @@ public:
         : app(std::make_unique<Application>(ctx.context(), hotkeys, std::move(commandLine)))
     {
         QObject::connect(app.get(), &Application::finished, [this](int code) { exitCode = code; });
+        // The agreement is the real window, answered here instead of in a modal loop.
+        app->showAgreementModal = [this] {
+            agreementEditorText = app->window().editor->toPlainText();
+            AgreementWindow window(app->settings());
+            ++agreementsShown;
+            return refuseAgreement;
+        };
+        app->openUrl = [this](const QUrl &url) { openedUrls << url; };
     }
 
     void start()
@@ -74,4 +84,8 @@ public:
     FakeHotkeys hotkeys;
     std::unique_ptr<Application> app;
     std::optional<int> exitCode;
+    int agreementsShown = 0;
+    bool refuseAgreement = false;
+    QString agreementEditorText;  // what the editor held when the agreement opened
+    QList<QUrl> openedUrls;
 };

@@ -46,7 +46,6 @@ TEST(PointsPage, FirstStartPaysTheStartAndAgreementTasksOnce)
 {
     TestContext ctx;  // a Friday
     AppHarness run(ctx);
-    run.app->settings().writeFlag(QStringLiteral("软件设置"), QStringLiteral("新手1"), true);
     run.start();
     SettingsPage *page = run.window().settingsPage;
     EXPECT_EQ(page->pointsLabel->text(), QStringLiteral("当前积分： 0"));

@@ -1,3 +1,4 @@
+#include "aids/link_addresses.h"
 #include "app/start_menu.h"
 #include "core/atomic_file.h"
 #include "core/gbk_codec.h"
@@ -19,6 +20,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 
@@ -244,6 +246,53 @@ TEST(StartUp, AFileNamedOnTheCommandLineOpensInWritingMode)
     }
 }
 
+TEST(StartUp, TheAgreementComesOnceOnTheFirstStartBeforeTheCommandLineFile)
+{
+    TestContext ctx;
+    const QString chapter = ctx.programFile(QStringLiteral("章.txt"));
+    ASSERT_TRUE(writeFileAtomically(chapter, gbk(QStringLiteral("正文"))).ok);
+    {
+        AppHarness run(ctx, chapter);
+        run.start();
+        EXPECT_EQ(run.agreementsShown, 1);
+        EXPECT_FALSE(run.agreementEditorText.contains(QStringLiteral("正文")));
+        EXPECT_EQ(run.window().editor->toPlainText(), QStringLiteral("正文"));
+        EXPECT_TRUE(run.app->settings().readFlag(QStringLiteral("软件设置"), QStringLiteral("新手1")));
+    }
+    AppHarness again(ctx);
+    again.start();
+    EXPECT_EQ(again.agreementsShown, 0);
+}
+
+TEST(StartUp, RefusingTheAgreementEndsTheProgramThroughTheShutDown)
+{
+    TestContext ctx;
+    AppHarness run(ctx);
+    run.refuseAgreement = true;
+    run.app->startUp();
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.app->hasFinished());
+    EXPECT_TRUE(isMarkedReadOnly(iniPath(ctx)));
+    EXPECT_TRUE(run.app->settings().readFlag(QStringLiteral("软件设置"), QStringLiteral("新手1")));
+    EXPECT_TRUE(run.hotkeys.keys.isEmpty());
+}
+
+TEST(StartUp, LinkButtonsHandTheirAddressesToTheDesktop)
+{
+    TestContext ctx;
+    AppHarness run(ctx);
+    run.start();
+    run.app->settingsController().showSettingsPage(SettingsPage::SupportTab);
+    auto *help = run.find<QPushButton>(QStringLiteral("使用帮助按钮"));
+    QTest::mouseClick(help, Qt::LeftButton);
+    auto *mail = run.find<QPushButton>(QStringLiteral("超级链接框1"));
+    QTest::mouseClick(mail, Qt::LeftButton);
+    ASSERT_EQ(run.openedUrls.size(), 2);
+    EXPECT_EQ(run.openedUrls.at(0), LinkAddresses::addressOf(u"使用帮助按钮"));
+    EXPECT_TRUE(run.openedUrls.at(0).isValid());
+    EXPECT_EQ(run.openedUrls.at(1).scheme(), QStringLiteral("mailto"));
+}
+
 TEST(StartUp, RegistersBothHotkeysAndAnswersThem)
 {
     TestContext ctx;
@@ -288,4 +337,23 @@ TEST(Layout, PlacesTheFrameForEverySizeAndStoresIt)
     EXPECT_EQ(w.size(), QSize(400, 400));
     EXPECT_EQ(run.app->settings().readNumber(QStringLiteral("软件设置"), QStringLiteral("高度")), 400);
     EXPECT_EQ(run.app->settings().readNumber(QStringLiteral("软件设置"), QStringLiteral("宽度")), 400);
+}
+
+TEST(StartUp, TheConfirmShowsATipOfTheChosenKindAndTheDiaryKeepsItsOwn)
+{
+    TestContext ctx;
+    AppHarness run(ctx);
+    run.start();
+    QLabel *tip = run.window().statusFields[2];
+    EXPECT_EQ(tip->text(),
+              QStringLiteral("小提示：1、中国位于亚洲东部、太平洋西岸，它的版图被形象地比作一只头朝东尾朝西的金鸡，地势西高东低。"));
+    SettingsPage *page = run.window().settingsPage;
+    page->tipKind->setCurrentIndex(2);
+    QTest::mouseClick(page->confirmButton, Qt::LeftButton);
+    EXPECT_TRUE(tip->text().startsWith(QStringLiteral("本软件由")));
+    EXPECT_TRUE(tip->text().endsWith(QStringLiteral("与Corvane共同打造")));
+
+    run.window().startMenu->newDiary->trigger();
+    EXPECT_EQ(tip->text(), QStringLiteral("日记模式"));
+    EXPECT_FALSE(run.window().tipTimer->isActive());
 }
