@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -110,7 +111,16 @@ void Theme::applyTopPicture()
     const int item = window_.settingsPage->topPicture->currentIndex();
     if (item < 0 || item > 6)
         return;
-    window_.topBand->setVisible(item != 0);
+    // One picture for each of items 1 to 6, in the combo box's order.
+    static const char *const pictures[] = {"sky_light", "wine_memory", "blue_storm",
+                                           "three_yellow", "bright_moon", "dream_forest"};
+    if (item == 0) {
+        window_.topBand->hide();
+        return;
+    }
+    window_.topBand->setPixmap(QPixmap(QStringLiteral(":/pictures/%1.jpg").arg(QLatin1String(pictures[item - 1]))));
+    window_.topBand->show();
+    window_.topBand->lower();
 }
 
 void Theme::applyButtonStyle()

@@ -154,6 +154,8 @@ TEST_F(SettingsPageTest, ConfirmStoresEveryChoiceAndAppliesIt)
     EXPECT_FALSE(page().tabs->isTabVisible(SettingsPage::PointsTab));
     EXPECT_NE(page().tabs->currentIndex(), int(SettingsPage::PointsTab));
     EXPECT_TRUE(run.window().topBand->isVisible());
+    EXPECT_FALSE(run.window().topBand->pixmap().isNull());
+    EXPECT_EQ(run.window().topBand->pixmap().width(), 1024);
     EXPECT_EQ(run.window().editor->palette().color(QPalette::Text), QColor(Qt::black));
     EXPECT_EQ(run.app->wordCountWindow().counts->toPlainText(), QStringLiteral("开始书写之后会显示详细的字数统计"));
 }
