@@ -25,6 +25,7 @@
 #include "settings/tip_picker.h"
 #include "platform/user_name.h"
 #include "statistics/statistics_controller.h"
+#include "statistics/writing_clock.h"
 #include "statistics/word_count_window.h"
 
 #include <QAction>
@@ -69,6 +70,8 @@ Application::Application(AppContext &context, GlobalHotkeys &hotkeys, std::optio
     tips_ = std::make_unique<StatusTips>(window_->settingsPage->tipKind, window_->statusFields[2], window_->tipTimer,
                                          context.prompter, *tipPicker_);
     settingsController_->showNextTip = [this] { tips_->showNextTip(); };
+    writingClock_ = std::make_unique<WritingClock>(state_);
+    connect(window_->writingTimer, &QTimer::timeout, this, &Application::tickWritingTimer);
 
     agreement_ = new AgreementOpener(settings_, window_.get());
     connect(agreement_, &AgreementOpener::refused, this, &Application::requestExit);
@@ -177,6 +180,18 @@ void Application::layoutMainWindow()
     window_->titleField->setGeometry(l.titleField);
     window_->startButton->move(l.startButtonLeft, window_->startButton->y());
     window_->recordButton->move(l.recordButtonLeft, window_->recordButton->y());
+}
+
+void Application::tickWritingTimer()
+{
+    if (writingClock_->tick(!window_->startMenu->openFile->isEnabled()))
+        window_->statusFields[1]->setText(writingClock_->statusText());
+    if (writingClock_->hourReached()) {
+        // Rewritten only when it changes: the file then holds the same stamp after every tick.
+        const QByteArray today = dayStamp(context_.clock.now().date());
+        if (settings_.read(SettingSection::software, SettingKey::writingHour) != today)
+            settings_.write(SettingSection::software, SettingKey::writingHour, today);
+    }
 }
 
 void Application::requestExit()

@@ -21,6 +21,7 @@ class StatusTips;
 class TipPicker;
 class StatisticsController;
 class ThemeChoices;
+class WritingClock;
 class SettingsController;
 class Theme;
 class WordCountWindow;
@@ -50,6 +51,8 @@ public:
     void onHotkey(int id);
     void openCommandLineFile();
     void layoutMainWindow();
+    // The one-second timer's work: the writing time, and the hour's daily mark.
+    void tickWritingTimer();
 
     // Shows the user agreement and waits until it closes; true when the writer refused it. Tests
     // replace the modal window with one they answer themselves.
@@ -85,6 +88,7 @@ private:
     std::unique_ptr<StatisticsController> statistics_;
     std::unique_ptr<TipPicker> tipPicker_;
     std::unique_ptr<StatusTips> tips_;
+    std::unique_ptr<WritingClock> writingClock_;
     QSystemTrayIcon *trayIcon_ = nullptr;
     AgreementOpener *agreement_ = nullptr;
     bool finished_ = false;

@@ -6,6 +6,7 @@
 #include "points/points_ledger.h"
 #include "settings/settings_page.h"
 #include "statistics/statistics_controller.h"
+#include "statistics/writing_clock.h"
 
 #include <QDir>
 #include <QProcess>
@@ -139,4 +140,39 @@ TEST_F(StatisticsTest, TheToolPrintsWhatTheWindowShowsForTheSameText)
     const QString printed = QString::fromUtf8(tool.readAllStandardOutput());
     EXPECT_EQ(printed, window + QLatin1Char('\n'));
     EXPECT_TRUE(window.startsWith(QStringLiteral("字数统计\n汉字数量：")));
+}
+
+TEST_F(StatisticsTest, TheWritingTimeCountsTicksInWritingModeOnly)
+{
+    QTest::mouseClick(w().startButton, Qt::LeftButton);
+    for (int i = 0; i < 59; ++i)
+        run.app->tickWritingTimer();
+    EXPECT_EQ(w().statusFields[1]->text(), QStringLiteral("你已经连续书写：00:00:59"));
+    run.app->tickWritingTimer();
+    EXPECT_EQ(w().statusFields[1]->text(), QStringLiteral("你已经连续书写：00:01:00"));
+
+    // Outside writing mode the time stands still and the panel keeps its text.
+    ctx.prompter().script(PromptAnswer::Ok);
+    ctx.prompter().script(PromptAnswer::Ok);
+    run.app->writingMode().clearEditing();
+    for (int i = 0; i < 100; ++i)
+        run.app->tickWritingTimer();
+    EXPECT_EQ(w().statusFields[1]->text(), QStringLiteral("你已经连续书写：00:01:00"));
+
+    // Back to writing: the count goes on from where it stood, and an hour marks the day.
+    QTest::mouseClick(w().startButton, Qt::LeftButton);
+    for (int i = 0; i < 3540 - 1; ++i)
+        run.app->tickWritingTimer();
+    EXPECT_EQ(run.app->settings().read(QStringLiteral("软件设置"), QStringLiteral("60min")), QByteArray());
+    run.app->tickWritingTimer();
+    EXPECT_EQ(w().statusFields[1]->text(), QStringLiteral("你已经连续书写：01:00:00"));
+    EXPECT_EQ(run.app->settings().read(QStringLiteral("软件设置"), QStringLiteral("60min")), QByteArray("20261211"));
+}
+
+TEST(WritingClock, ShowsTheLastTwoDigitsOfEachNumber)
+{
+    EXPECT_EQ(WritingClock::twoDigits(5), QStringLiteral("05"));
+    EXPECT_EQ(WritingClock::twoDigits(12), QStringLiteral("12"));
+    EXPECT_EQ(WritingClock::twoDigits(123), QStringLiteral("23"));
+    EXPECT_EQ(WritingClock::twoDigits(0), QStringLiteral("00"));
 }
