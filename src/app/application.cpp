@@ -10,6 +10,7 @@
 #include "core/clock.h"
 #include "core/day_stamp.h"
 #include "documents/document_flows.h"
+#include "documents/editor_keys.h"
 #include "documents/writing_mode.h"
 #include "platform/drawn_picture.h"
 #include "platform/file_attributes.h"
@@ -71,6 +72,10 @@ Application::Application(AppContext &context, GlobalHotkeys &hotkeys, std::optio
                                          context.prompter, *tipPicker_);
     settingsController_->showNextTip = [this] { tips_->showNextTip(); };
     writingClock_ = std::make_unique<WritingClock>(state_);
+    editorKeys_ = std::make_unique<EditorKeys>(context, *window_);
+    editorKeys_->showSupportTab = [this] { settingsController_->showSettingsPage(SettingsPage::SupportTab); };
+    editorKeys_->toggleLargeFont = [this] { settingsController_->toggleLargeFontByKey(); };
+    editorKeys_->clearEditing = [this] { writing_->clearEditing(); };
     connect(window_->writingTimer, &QTimer::timeout, this, &Application::tickWritingTimer);
 
     agreement_ = new AgreementOpener(settings_, window_.get());

@@ -20,6 +20,7 @@ class QSystemTrayIcon;
 class StatusTips;
 class TipPicker;
 class StatisticsController;
+class EditorKeys;
 class ThemeChoices;
 class WritingClock;
 class SettingsController;
@@ -89,6 +90,7 @@ private:
     std::unique_ptr<TipPicker> tipPicker_;
     std::unique_ptr<StatusTips> tips_;
     std::unique_ptr<WritingClock> writingClock_;
+    std::unique_ptr<EditorKeys> editorKeys_;
     QSystemTrayIcon *trayIcon_ = nullptr;
     AgreementOpener *agreement_ = nullptr;
     bool finished_ = false;

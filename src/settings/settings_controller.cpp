@@ -197,6 +197,17 @@ void SettingsController::toggleLargeFont()
     }
 }
 
+void SettingsController::toggleLargeFontByKey()
+{
+    QCheckBox *box = window_.settingsPage->largeFont;
+    const bool on = !box->isChecked();
+    box->setChecked(on);
+    if (on)
+        settings_.writeFlag(SettingSection::software, SettingKey::largeFontUsed, true);
+    window_.startMenu->largeFont->setChecked(on);
+    applyEditorFontSize(on ? kLargeFontSize : kNormalFontSize);
+}
+
 void SettingsController::setWindowOpacity(int alpha)
 {
     window_.setWindowOpacity(alpha / 255.0);

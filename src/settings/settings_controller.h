@@ -31,7 +31,8 @@ public:
     void onStatusBarBoxClicked();
     void onTransparencyBoxClicked();
     void onBackupBoxClicked();
-    void toggleLargeFont();  // the menu item "大字号模式" and F2
+    void toggleLargeFont();       // the menu item "大字号模式"
+    void toggleLargeFontByKey();  // F2 in the editor: the use is recorded when the mode goes on
     void setWindowOpacity(int alpha);
     void applyEditorFontSize(int points);
 
