@@ -67,14 +67,9 @@ void SettingsController::confirmSettings()
 
     theme_.applyButtonStyle();
 
-    if (page->largeFont->isChecked()) {
-        applyEditorFontSize(kLargeFontSize);
+    if (page->largeFont->isChecked())
         settings_.writeFlag(SettingSection::software, SettingKey::largeFontUsed, true);
-        window_.startMenu->largeFont->setChecked(true);
-    } else {
-        applyEditorFontSize(kNormalFontSize);
-        window_.startMenu->largeFont->setChecked(false);
-    }
+    showLargeFont(page->largeFont->isChecked());
 
     const bool onTop = page->alwaysOnTop->isChecked();
     if (bool(window_.windowFlags() & Qt::WindowStaysOnTopHint) != onTop) {
@@ -182,30 +177,28 @@ void SettingsController::onBackupBoxClicked()
                                    : QStringLiteral("关闭成功"));
 }
 
+void SettingsController::showLargeFont(bool on)
+{
+    window_.settingsPage->largeFont->setChecked(on);
+    window_.startMenu->largeFont->setChecked(on);
+    applyEditorFontSize(on ? kLargeFontSize : kNormalFontSize);
+}
+
 void SettingsController::toggleLargeFont()
 {
-    QCheckBox *box = window_.settingsPage->largeFont;
-    if (box->isChecked()) {
+    // The menu records the use when the mode goes off.
+    const bool on = !window_.settingsPage->largeFont->isChecked();
+    if (!on)
         settings_.writeFlag(SettingSection::software, SettingKey::largeFontUsed, true);
-        box->setChecked(false);
-        window_.startMenu->largeFont->setChecked(false);
-        applyEditorFontSize(kNormalFontSize);
-    } else {
-        box->setChecked(true);
-        window_.startMenu->largeFont->setChecked(true);
-        applyEditorFontSize(kLargeFontSize);
-    }
+    showLargeFont(on);
 }
 
 void SettingsController::toggleLargeFontByKey()
 {
-    QCheckBox *box = window_.settingsPage->largeFont;
-    const bool on = !box->isChecked();
-    box->setChecked(on);
+    const bool on = !window_.settingsPage->largeFont->isChecked();
     if (on)
         settings_.writeFlag(SettingSection::software, SettingKey::largeFontUsed, true);
-    window_.startMenu->largeFont->setChecked(on);
-    applyEditorFontSize(on ? kLargeFontSize : kNormalFontSize);
+    showLargeFont(on);
 }
 
 void SettingsController::setWindowOpacity(int alpha)

@@ -42,6 +42,9 @@ public:
     std::function<void()> layoutMainWindow;
 
 private:
+    // The check box, the menu item and the editor's font, always changed together.
+    void showLargeFont(bool on);
+
     Settings &settings_;
     MainWindow &window_;
     Theme &theme_;

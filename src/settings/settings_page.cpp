@@ -46,6 +46,20 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &text, i
     return place(new QPushButton(text, parent), name, x, y, w, h);
 }
 
+// One link button per (objectName, caption), in rows of `columns`, each width wide.
+QList<QPushButton *> linkRow(QWidget *parent, std::initializer_list<std::pair<const char *, const char *>> links,
+                             int columns, QPoint origin, QSize step, int width)
+{
+    QList<QPushButton *> buttons;
+    int i = 0;
+    for (const auto &[name, caption] : links) {
+        buttons << button(parent, QString::fromUtf8(name), QString::fromUtf8(caption),
+                          origin.x() + (i % columns) * step.width(), origin.y() + (i / columns) * step.height(), width);
+        ++i;
+    }
+    return buttons;
+}
+
 }  // namespace
 
 SettingsPage::SettingsPage(Prompter &prompter, QWidget *parent)
@@ -121,16 +135,10 @@ QWidget *SettingsPage::buildAppCentreTab()
     recoveryButton = button(page, QStringLiteral("丢稿找回按钮"), QStringLiteral("丢稿找回"), 460, 36, 100);
 
     label(page, QStringLiteral("在线资源："), 12, 84, 200);
-    const std::pair<const char *, const char *> links[] = {
-        {"手写查字按钮", "手写查字"}, {"手写查字按钮2", "伪原创工具"}, {"手写查字按钮3", "原创检测工具"},
-        {"世界历史按钮", "世界历史"}, {"小说素材按钮", "小说素材"}, {"小说素材按钮2", "小说素材2"},
-    };
-    int i = 0;
-    for (const auto &[name, caption] : links) {
-        linkButtons << button(page, QString::fromUtf8(name), QString::fromUtf8(caption), 24 + (i % 3) * 180,
-                              112 + (i / 3) * 40, 168);
-        ++i;
-    }
+    linkButtons << linkRow(page,
+                           {{"手写查字按钮", "手写查字"}, {"手写查字按钮2", "伪原创工具"}, {"手写查字按钮3", "原创检测工具"},
+                            {"世界历史按钮", "世界历史"}, {"小说素材按钮", "小说素材"}, {"小说素材按钮2", "小说素材2"}},
+                           3, QPoint(24, 112), QSize(180, 40), 168);
     return page;
 }
 
@@ -154,17 +162,11 @@ QWidget *SettingsPage::buildSupportTab()
     versionLabel = label(page, QString(), 72, 8, 420, 22, QStringLiteral("版本标签"));
     label(page, QStringLiteral("版本工程号：7.0.480"), 12, 32, 300);
 
-    const std::pair<const char *, const char *> links[] = {
-        {"官方博客按钮4", "博客渠道更新"}, {"官方博客按钮5", "非凡下载站"}, {"使用帮助按钮", "使用帮助"},
-        {"官方博客按钮1", "邮箱订阅更新"}, {"联系作者按钮", "联系作者"}, {"官方博客按钮", "官方博客"},
-        {"开源按钮", "Penmoor开源计划"},
-    };
-    int i = 0;
-    for (const auto &[name, caption] : links) {
-        linkButtons << button(page, QString::fromUtf8(name), QString::fromUtf8(caption), 12 + (i % 4) * 140,
-                              62 + (i / 4) * 38, 132);
-        ++i;
-    }
+    linkButtons << linkRow(page,
+                           {{"官方博客按钮4", "博客渠道更新"}, {"官方博客按钮5", "非凡下载站"}, {"使用帮助按钮", "使用帮助"},
+                            {"官方博客按钮1", "邮箱订阅更新"}, {"联系作者按钮", "联系作者"}, {"官方博客按钮", "官方博客"},
+                            {"开源按钮", "Penmoor开源计划"}},
+                           4, QPoint(12, 62), QSize(140, 38), 132);
     auto *mail = button(page, QStringLiteral("超级链接框1"), QStringLiteral("作者邮箱"), 432, 100, 132);
     mail->setFlat(true);
     linkButtons << mail;
